@@ -1,0 +1,30 @@
+#include "TApplication.h"
+
+#include "AppInfo.h"
+#include "EException.h"
+#include "MsgBox.h"
+
+TApplication::TApplication(int &Argc, char **Argv)
+    : QApplication(Argc, Argv)
+{
+    setApplicationName(QStringLiteral("qmrk-w2"));
+    setApplicationDisplayName(AppTitle());
+    setApplicationVersion(AppVersion());
+}
+
+bool TApplication::notify(QObject *Receiver, QEvent *Event)
+{
+    try {
+        return QApplication::notify(Receiver, Event);
+    } catch (const EException &Error) {
+        ShowException(Error.Message());
+    } catch (const std::exception &Error) {
+        ShowException(QString::fromLocal8Bit(Error.what()));
+    }
+    return false;
+}
+
+void TApplication::ShowException(const QString &Message)
+{
+    MsgBox(Message, AppTitle(), MsgFlag::IconError);
+}

@@ -1,0 +1,118 @@
+#include "TQtInteraction.h"
+
+#include "MsgBox.h"
+#include "TFrmMsgWin.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon IconFor(int Flags)
+{
+    switch (Flags & MsgFlag::IconMask) {
+    case MsgFlag::IconError:
+        return QMessageBox::Critical;
+    case MsgFlag::IconQuestion:
+        return QMessageBox::Question;
+    case MsgFlag::IconWarning:
+        return QMessageBox::Warning;
+    case MsgFlag::IconInformation:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+struct TButtonChoice
+{
+    QMessageBox::StandardButton Button;
+    int Result;
+};
+
+QList<TButtonChoice> ButtonsFor(int Flags)
+{
+    switch (Flags & MsgFlag::ButtonsMask) {
+    case MsgFlag::OkCancel:
+        return {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
+    case MsgFlag::YesNo:
+        return {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
+    default:
+        return {{QMessageBox::Ok, MsgResult::Ok}};
+    }
+}
+
+} // namespace
+
+TQtInteraction::TQtInteraction()
+{
+    TUserInteraction::Install(this);
+}
+
+TQtInteraction::~TQtInteraction()
+{
+    HideWaitMessage();
+    TUserInteraction::Install(nullptr);
+}
+
+int TQtInteraction::MessageBox(const QString &Text, const QString &Caption, int Flags)
+{
+    QString Shown = Text;
+    Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox Box(IconFor(Flags), Caption, Shown, QMessageBox::NoButton, QApplication::activeWindow());
+    Box.setObjectName(QStringLiteral("MsgBox"));
+    Box.setTextFormat(Qt::PlainText);
+    const QList<TButtonChoice> Choices = ButtonsFor(Flags);
+    for (const TButtonChoice &Choice : Choices)
+        Box.addButton(Choice.Button);
+    const int DefaultIndex = (Flags & MsgFlag::DefaultMask) == MsgFlag::DefaultButton2 && Choices.size() > 1 ? 1 : 0;
+    Box.setDefaultButton(Choices.at(DefaultIndex).Button);
+    // Esc and the title bar's close answer Cancel or No, as the box's last button.
+    Box.setEscapeButton(Choices.last().Button);
+    // The wait cursor must not hide that the program waits for an answer.
+    const bool HadOverride = QGuiApplication::overrideCursor() != nullptr;
+    if (HadOverride)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    Box.exec();
+    if (HadOverride)
+        QGuiApplication::restoreOverrideCursor();
+    const auto Clicked = Box.standardButton(Box.clickedButton());
+    for (const TButtonChoice &Choice : Choices)
+        if (Choice.Button == Clicked)
+            return Choice.Result;
+    return MsgBoxSafeAnswer(Flags);
+}
+
+void TQtInteraction::BeginWaitCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TQtInteraction::EndWaitCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TQtInteraction::ShowWaitMessage(const QString &Caption, const QString &Text)
+{
+    HideWaitMessage();
+    FWaitWindow = new TFrmMsgWin(Caption, Text);
+    FWaitWindow->ShowNow();
+}
+
+void TQtInteraction::HideWaitMessage()
+{
+    delete FWaitWindow.data();
+}
+
+bool TQtInteraction::SelectFolder(const QString &Caption, QString &Folder)
+{
+    const QString Chosen = QFileDialog::getExistingDirectory(QApplication::activeWindow(), Caption, Folder);
+    if (Chosen.isEmpty())
+        return false;
+    Folder = Chosen;
+    return true;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "TUserInteraction.h"
+
+#include <QPointer>
+
+class TFrmMsgWin;
+class QWidget;
+
+// The program's answer to the core's questions: real message boxes, the
+// wait cursor, the wait window and the folder picker.
+class TQtInteraction : public TUserInteraction
+{
+public:
+    TQtInteraction();
+    ~TQtInteraction() override;
+
+    int MessageBox(const QString &Text, const QString &Caption, int Flags) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void ShowWaitMessage(const QString &Caption, const QString &Text) override;
+    void HideWaitMessage() override;
+    bool SelectFolder(const QString &Caption, QString &Folder) override;
+
+private:
+    QPointer<TFrmMsgWin> FWaitWindow;
+};

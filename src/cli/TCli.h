@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// qmrk-w2-cli: the program's work without a display, for batch use and
+// checks. Run returns the process exit code.
+class TCli
+{
+public:
+    TCli(QTextStream &Out, QTextStream &Err);
+    int Run(const QStringList &Args);
+
+private:
+    int Help();
+    int Usage(const QString &Problem);
+
+    QTextStream &FOut;
+    QTextStream &FErr;
+};

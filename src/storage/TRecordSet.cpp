@@ -1,0 +1,506 @@
+#include "TRecordSet.h"
+
+#include "AppInfo.h"
+#include "ERecordFileException.h"
+#include "MsgBox.h"
+#include "TWaitCursor.h"
+#include "TextUtils.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr quint32 AccessRead = 0;
+constexpr quint32 ShareDenyWrite = 0x20;
+constexpr quint32 ShareDenyNone = 0x40;
+
+QString SystemReason(int Error)
+{
+    return QString::fromLocal8Bit(std::strerror(Error));
+}
+
+int OpenFlags(quint32 Access)
+{
+    switch (Access) {
+    case 0:
+        return O_RDONLY | O_CLOEXEC;
+    case 1:
+        return O_WRONLY | O_CLOEXEC;
+    default:
+        return O_RDWR | O_CLOEXEC;
+    }
+}
+
+// Compatibility, exclusive and deny-write opens keep other openers out with
+// an exclusive lock; deny-read and deny-none take none.
+bool ShareTakesLock(quint32 Share)
+{
+    return Share <= ShareDenyWrite;
+}
+
+// Opens Path for Access and takes the lock Share asks for. Returns the
+// descriptor, or -1 with errno set (EWOULDBLOCK: another opener holds it).
+int OpenShared(const QByteArray &Path, int Flags, quint32 Share)
+{
+    const int Fd = ::open(Path.constData(), Flags, 0666);
+    if (Fd < 0)
+        return -1;
+    struct stat Info;
+    if (::fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
+        const int Error = S_ISDIR(Info.st_mode) ? EISDIR : EINVAL;
+        ::close(Fd);
+        errno = Error;
+        return -1;
+    }
+    if (ShareTakesLock(Share) && ::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
+        const int Error = errno;
+        ::close(Fd);
+        errno = Error;
+        return -1;
+    }
+    return Fd;
+}
+
+QString OpenFailureText(const QString &FileName, int Error)
+{
+    if (Error == EWOULDBLOCK)
+        return QStringLiteral("%1: the file is in use by another program").arg(FileName);
+    return QStringLiteral("%1: %2").arg(FileName, SystemReason(Error));
+}
+
+qint64 FileSize(int Fd)
+{
+    struct stat Info;
+    return ::fstat(Fd, &Info) == 0 ? qint64(Info.st_size) : -1;
+}
+
+// Reads up to Size bytes; returns the count read (short at the end of the
+// file) or -1 with errno set.
+qint64 ReadFully(int Fd, char *Data, qint64 Size, qint64 Offset)
+{
+    qint64 Done = 0;
+    while (Done < Size) {
+        const ssize_t Got = ::pread(Fd, Data + Done, size_t(Size - Done), off_t(Offset + Done));
+        if (Got < 0 && errno == EINTR)
+            continue;
+        if (Got < 0)
+            return -1;
+        if (Got == 0)
+            break;
+        Done += Got;
+    }
+    return Done;
+}
+
+// Writes all Size bytes; returns 0, or the errno of the failure (ENOSPC for a
+// write the device took only in part).
+int WriteFully(int Fd, const char *Data, qint64 Size, qint64 Offset)
+{
+    qint64 Done = 0;
+    while (Done < Size) {
+        const ssize_t Put = ::pwrite(Fd, Data + Done, size_t(Size - Done), off_t(Offset + Done));
+        if (Put < 0 && errno == EINTR)
+            continue;
+        if (Put < 0)
+            return errno;
+        if (Put == 0)
+            return ENOSPC;
+        Done += Put;
+    }
+    return 0;
+}
+
+void FillCaptionIfBlank(QString &Caption)
+{
+    if (IsBlank(Caption))
+        Caption = ::AppTitle();
+}
+
+} // namespace
+
+TRecordSet::TRecordSet(QObject *Owner)
+    : TRecordSetComponent(Owner)
+    , OpenErrText(QStringLiteral("Unable to open database file"))
+    , NewErrText(QStringLiteral("Unable to create new record.~You have reached the maximum number of "
+                                "records that~can be created with this version of the program."))
+    , DelErrText(QStringLiteral("Unable to delete current record~you cannot delete the first record "
+                                "when~its the only record in the database."))
+    , DelMsgText(QStringLiteral("Confirm request~Delete current record from database?"))
+    , FBuffer(32, '\0')
+{
+}
+
+// Owners close the set first; only the descriptor is let go here, so no
+// notification fires and nothing is written.
+TRecordSet::~TRecordSet()
+{
+    if (FFileHandle >= 0)
+        ::close(FFileHandle);
+}
+
+void TRecordSet::Fire(const TRecordSetEvent &Event)
+{
+    if (Event)
+        Event(this);
+}
+
+bool TRecordSet::ConsumeCancel()
+{
+    const bool Vetoed = FCancel;
+    FCancel = false;
+    return Vetoed;
+}
+
+void TRecordSet::SetRecSize(int Value)
+{
+    if (Value == FRecSize || Value < 32)
+        return;
+    FRecSize = Value;
+    FBuffer = QByteArray(Value, '\0');
+}
+
+void TRecordSet::SetCurrentRecord(int Value)
+{
+    if (!FActive || Value < 1 || Value > FLastRec)
+        return;
+    FFilePos = qint64(Value - 1) * FRecSize;
+    FCurRec = int(FFilePos / FRecSize) + 1;
+}
+
+int TRecordSet::RecordCount()
+{
+    if (!FActive)
+        return 0;
+    const qint64 Size = FileSize(FFileHandle);
+    if (Size < 0)
+        RaiseIoError(QStringLiteral("Unable to measure the file %1."), errno);
+    FFilePos = Size;
+    return int(Size / FRecSize);
+}
+
+quint32 TRecordSet::AccessCode() const
+{
+    return quint32(FFileOpenMode);
+}
+
+quint32 TRecordSet::ShareCode() const
+{
+    return quint32(FFileShareMode) * 0x10;
+}
+
+void TRecordSet::OpenRecSet()
+{
+    if (FActive)
+        return;
+    FillCaptionIfBlank(OpenErrCaption);
+    FillCaptionIfBlank(AppTitle);
+    Fire(OnBeforeOpen);
+    if (ConsumeCancel())
+        return;
+    FLastOpenError.clear();
+    if (IsBlank(FFileName)) {
+        FLastOpenError = QStringLiteral("no file name was given");
+        OpenFailed();
+        return;
+    }
+    FOpenMode = AccessCode();
+    FShareMode = ShareCode();
+    FBrowseOnly = false;
+
+    struct stat Info;
+    const bool Exists = ::stat(FFileName.toLocal8Bit().constData(), &Info) == 0;
+    bool Opened = false;
+    if (Exists)
+        Opened = OpenExisting(FOpenMode, FShareMode);
+    else if (FAutoCreate) {
+        const int Error = CreateFile();
+        // Another opener may have created it between the test and the create.
+        Opened = Error == 0 || (Error == EEXIST && OpenExisting(FOpenMode, FShareMode));
+    }
+    if (!Opened) {
+        if (!Exists && !FAutoCreate)
+            FLastOpenError = OpenFailureText(FFileName, ENOENT);
+        OpenFailed();
+        return;
+    }
+    Fire(OnAfterOpen);
+}
+
+bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
+{
+    const QByteArray Path = FFileName.toLocal8Bit();
+    FFileHandle = OpenShared(Path, OpenFlags(Access), Share);
+    if (FFileHandle < 0 && Share == ShareDenyWrite) {
+        FLastOpenError = OpenFailureText(FFileName, errno);
+        FFileHandle = OpenShared(Path, OpenFlags(AccessRead), ShareDenyNone);
+        if (FFileHandle >= 0) {
+            FBrowseOnly = true;
+            BecomeActive();
+            if (FShowOpenMode)
+                MsgBox(FFileName + QStringLiteral(" is already in use!~~The file has been opened in browse only")
+                           + QStringLiteral(" mode. You will not be able to record any changes."),
+                       AppTitle, MsgFlag::IconInformation);
+            return true;
+        }
+    }
+    if (FFileHandle < 0) {
+        FLastOpenError = OpenFailureText(FFileName, errno);
+        return false;
+    }
+    BecomeActive();
+    return true;
+}
+
+// Returns 0 when the file was created and opened, else the errno of the
+// create (EEXIST: it appeared meanwhile), with nothing created.
+int TRecordSet::CreateFile()
+{
+    const QByteArray Path = FFileName.toLocal8Bit();
+    const int Fd = ::open(Path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (Fd < 0) {
+        const int Error = errno;
+        FLastOpenError = OpenFailureText(FFileName, Error);
+        return Error;
+    }
+    if (ShareTakesLock(FShareMode))
+        ::flock(Fd, LOCK_EX | LOCK_NB);
+    FBuffer.fill('\0');
+    const int Error = WriteFully(Fd, FBuffer.constData(), FRecSize, 0);
+    if (Error != 0) {
+        ::close(Fd);
+        ::unlink(Path.constData());
+        RaiseIoError(QStringLiteral("Unable to create the file %1."), Error);
+    }
+    FFileHandle = Fd;
+    FActive = true;
+    FFilePos = FRecSize;
+    FLastRec = FFirstRec;
+    FCurRec = FFirstRec;
+    Fire(OnCreateFile);
+    return 0;
+}
+
+void TRecordSet::BecomeActive()
+{
+    FActive = true;
+    FCurRec = FFirstRec;
+    FLastRec = RecordCount();
+}
+
+void TRecordSet::OpenFailed()
+{
+    FActive = false;
+    FFileHandle = -1;
+    MsgBox(OpenErrText, OpenErrCaption, MsgFlag::IconError);
+}
+
+void TRecordSet::CloseRecSet()
+{
+    if (!FActive)
+        return;
+    Fire(OnBeforeClose);
+    if (ConsumeCancel())
+        return;
+    ::close(FFileHandle);
+    FFileHandle = -1;
+    FActive = false;
+    Fire(OnAfterClose);
+}
+
+void TRecordSet::ReadAtPosition()
+{
+    const qint64 Got = ReadFully(FFileHandle, FBuffer.data(), FRecSize, FFilePos);
+    if (Got < 0)
+        RaiseIoError(QStringLiteral("Unable to read record %1 of the file %2.").arg(FCurRec), errno);
+    FFilePos += Got;
+}
+
+void TRecordSet::WriteAtPosition()
+{
+    const int Error = WriteFully(FFileHandle, FBuffer.constData(), FRecSize, FFilePos);
+    if (Error != 0)
+        RaiseIoError(QStringLiteral("Unable to write record %1 to the file %2.").arg(FCurRec), Error);
+    FFilePos += FRecSize;
+}
+
+void TRecordSet::EnsureWritable(const QString &What) const
+{
+    if (FBrowseOnly)
+        throw ERecordFileException(TildeToCR(
+            QStringLiteral("The file %1 is open in browse only mode.~%2").arg(FFileName, What)));
+}
+
+void TRecordSet::RaiseIoError(const QString &What, int Error) const
+{
+    throw ERecordFileException(TildeToCR(What.arg(FFileName) + QLatin1Char('~') + SystemReason(Error)));
+}
+
+void TRecordSet::GetRec()
+{
+    if (!FActive)
+        return;
+    SetCurrentRecord(FCurRec);
+    ReadAtPosition();
+    Fire(OnAfterRead);
+}
+
+void TRecordSet::FirstRec()
+{
+    if (!FActive)
+        return;
+    FCurRec = FFirstRec;
+    GetRec();
+}
+
+void TRecordSet::LastRec()
+{
+    if (!FActive)
+        return;
+    FCurRec = FLastRec;
+    GetRec();
+}
+
+void TRecordSet::NextRec()
+{
+    if (!FActive)
+        return;
+    FCurRec = FCurRec + 1 > FLastRec ? FFirstRec : FCurRec + 1;
+    GetRec();
+}
+
+void TRecordSet::PriorRec()
+{
+    if (!FActive)
+        return;
+    FCurRec = FCurRec - 1 < FFirstRec ? FLastRec : FCurRec - 1;
+    GetRec();
+}
+
+void TRecordSet::RootRec()
+{
+    if (!FActive)
+        return;
+    PushRec();
+    FCurRec = 0;
+}
+
+void TRecordSet::PushRec()
+{
+    if (FActive)
+        FPriorRec = FCurRec;
+}
+
+void TRecordSet::PopRec()
+{
+    if (!FActive)
+        return;
+    FCurRec = FPriorRec;
+    GetRec();
+}
+
+void TRecordSet::NewRecData()
+{
+    if (FActive)
+        FBuffer.fill('\0');
+}
+
+void TRecordSet::PostRec()
+{
+    if (!FActive)
+        return;
+    Fire(OnBeforePost);
+    if (ConsumeCancel())
+        return;
+    SetCurrentRecord(FCurRec);
+    if (!FBrowseOnly)
+        WriteAtPosition();
+    Fire(OnAfterPost);
+}
+
+void TRecordSet::NewRec()
+{
+    if (!FActive)
+        return;
+    if (FLastRec >= FMaxRec) {
+        FillCaptionIfBlank(NewErrCaption);
+        MsgBox(NewErrText, NewErrCaption, MsgFlag::IconError);
+        return;
+    }
+    Fire(OnBeforeNewRec);
+    if (ConsumeCancel())
+        return;
+    EnsureWritable(QStringLiteral("No record can be added."));
+
+    const int OldLast = FLastRec;
+    const int OldCur = FCurRec;
+    const qint64 OldSize = FileSize(FFileHandle);
+    FLastRec = OldLast + 1;
+    SetCurrentRecord(FLastRec);
+    FBuffer.fill('\0');
+    try {
+        WriteAtPosition();
+    } catch (...) {
+        // Take back what reached the disk, so the file keeps its old records only.
+        if (OldSize >= 0 && FileSize(FFileHandle) > OldSize)
+            (void)::ftruncate(FFileHandle, OldSize);
+        FLastRec = OldLast;
+        FCurRec = OldCur;
+        throw;
+    }
+    GetRec();
+    Fire(OnAfterNewRec);
+}
+
+void TRecordSet::DeleteRec()
+{
+    if (!FActive)
+        return;
+    if (RecordCount() <= 1) {
+        FillCaptionIfBlank(DelErrCaption);
+        MsgBox(DelErrText, DelErrCaption, MsgFlag::IconError);
+        return;
+    }
+    FillCaptionIfBlank(DelMsgCaption);
+    if (MsgBox(DelMsgText, DelMsgCaption, MsgFlag::OkCancel | MsgFlag::IconQuestion | MsgFlag::DefaultButton2)
+        != MsgResult::Ok)
+        return;
+    Fire(OnBeforeDelete);
+    if (ConsumeCancel())
+        return;
+    EnsureWritable(QStringLiteral("No record can be deleted."));
+
+    TWaitCursor Wait;
+    int Current = FCurRec;
+    for (int I = Current; I <= FLastRec - 1; ++I) {
+        FCurRec = I + 1;
+        GetRec();
+        SetCurrentRecord(I);
+        WriteAtPosition();
+    }
+    SetCurrentRecord(FLastRec);
+    if (::ftruncate(FFileHandle, FFilePos) != 0)
+        RaiseIoError(QStringLiteral("Unable to shorten the file %1 after deleting a record."), errno);
+    Reopen();
+    FLastRec = RecordCount();
+    if (Current > FLastRec)
+        Current = FFirstRec;
+    FCurRec = Current;
+    GetRec();
+    Fire(OnAfterDelete);
+}
+
+void TRecordSet::Reopen()
+{
+    ::close(FFileHandle);
+    FFileHandle = OpenShared(FFileName.toLocal8Bit(), OpenFlags(FOpenMode), FShareMode);
+    if (FFileHandle < 0) {
+        const int Error = errno;
+        FActive = false;
+        RaiseIoError(QStringLiteral("Unable to reopen the file %1 after deleting a record."), Error);
+    }
+}

@@ -1,0 +1,6 @@
+#include "TRecordSetComponent.h"
+
+TRecordSetComponent::TRecordSetComponent(QObject *Owner)
+    : QObject(Owner)
+{
+}

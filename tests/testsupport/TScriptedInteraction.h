@@ -1,0 +1,63 @@
+#pragma once
+
+#include "TUserInteraction.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One thing the code under test asked of the person at the screen.
+struct TAskedCall
+{
+    QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage"
+    QString Text; // message text after TildeToCR
+    QString Caption;
+    int Flags = 0;
+};
+
+// Stands in for the person: answers from a script and records every call.
+// Information boxes (a single OK button) answer OK unscripted; a question
+// without a scripted answer is recorded as unexpected and answered with its
+// safe button. Install() makes it the current interaction until destroyed.
+class TScriptedInteraction : public TUserInteraction
+{
+public:
+    TScriptedInteraction();
+    ~TScriptedInteraction() override;
+
+    void AnswerMsgBox(int Result) { FMsgAnswers.enqueue(Result); }
+    // nullopt: the person cancels the picker.
+    void AnswerSelectFolder(std::optional<QString> Folder) { FFolderAnswers.enqueue(Folder); }
+
+    int MessageBox(const QString &Text, const QString &Caption, int Flags) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void ShowWaitMessage(const QString &Caption, const QString &Text) override;
+    void HideWaitMessage() override;
+    bool SelectFolder(const QString &Caption, QString &Folder) override;
+
+    const QList<TAskedCall> &Calls() const { return FCalls; }
+    QList<TAskedCall> MessageBoxes() const;
+    // Texts of the message boxes shown, in order.
+    QStringList MessageTexts() const;
+    int WaitCursorDepth() const { return FWaitDepth; }
+    int WaitCursorShown() const { return FWaitShown; }
+    bool WaitMessageShown() const { return FWaitMessage; }
+
+    // Empty when every scripted answer was used and nothing unexpected was
+    // asked; else what went wrong. Tests check it in cleanup().
+    QString Problems() const;
+    void Clear();
+
+private:
+    QQueue<int> FMsgAnswers;
+    QQueue<std::optional<QString>> FFolderAnswers;
+    QList<TAskedCall> FCalls;
+    QStringList FUnexpected;
+    int FWaitDepth = 0;
+    int FWaitShown = 0;
+    bool FWaitMessage = false;
+};
