@@ -213,7 +213,9 @@ void TRecordSet::OpenRecSet()
     FBrowseOnly = false;
 
     struct stat Info;
-    const bool Exists = ::stat(FFileName.toLocal8Bit().constData(), &Info) == 0;
+    // Only a file that is surely not there is created; any other failure to
+    // look (a folder we may not read) is left to the open to report.
+    const bool Exists = ::stat(FFileName.toLocal8Bit().constData(), &Info) == 0 || errno != ENOENT;
     bool Opened = false;
     if (Exists)
         Opened = OpenExisting(FOpenMode, FShareMode);
@@ -242,9 +244,10 @@ bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
             FBrowseOnly = true;
             BecomeActive();
             if (FShowOpenMode)
-                MsgBox(FFileName + QStringLiteral(" is already in use!~~The file has been opened in browse only")
-                           + QStringLiteral(" mode. You will not be able to record any changes."),
-                       AppTitle, MsgFlag::IconInformation);
+                MsgBox(FFileName
+                        + QStringLiteral(" is already in use!~~The file has been opened in browse only")
+                        + QStringLiteral(" mode. You will not be able to record any changes."),
+                    AppTitle, MsgFlag::IconInformation);
             return true;
         }
     }
@@ -331,8 +334,8 @@ void TRecordSet::WriteAtPosition()
 void TRecordSet::EnsureWritable(const QString &What) const
 {
     if (FBrowseOnly)
-        throw ERecordFileException(TildeToCR(
-            QStringLiteral("The file %1 is open in browse only mode.~%2").arg(FFileName, What)));
+        throw ERecordFileException(
+            TildeToCR(QStringLiteral("The file %1 is open in browse only mode.~%2").arg(FFileName, What)));
 }
 
 void TRecordSet::RaiseIoError(const QString &What, int Error) const

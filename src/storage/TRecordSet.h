@@ -26,8 +26,7 @@ using TRecordSetEvent = std::function<void(TRecordSet *Sender)>;
 // Failed reads, writes, truncations and reopens raise ERecordFileException
 // naming the file and the system's reason; LastRecord and the cursor stay
 // true to what is on disk. A post while BrowseOnly is skipped on purpose.
-class TRecordSet : public TRecordSetComponent
-{
+class TRecordSet : public TRecordSetComponent {
     Q_OBJECT
 public:
     explicit TRecordSet(QObject *Owner = nullptr);
@@ -88,9 +87,8 @@ public:
     QString DelMsgText, DelMsgCaption;
     QString AppTitle;
 
-    TRecordSetEvent OnCreateFile, OnAfterClose, OnAfterDelete, OnAfterNewRec, OnAfterOpen,
-        OnAfterPost, OnAfterRead, OnBeforeClose, OnBeforeDelete, OnBeforeNewRec, OnBeforeOpen,
-        OnBeforePost;
+    TRecordSetEvent OnCreateFile, OnAfterClose, OnAfterDelete, OnAfterNewRec, OnAfterOpen, OnAfterPost,
+        OnAfterRead, OnBeforeClose, OnBeforeDelete, OnBeforeNewRec, OnBeforeOpen, OnBeforePost;
 
 private:
     void Fire(const TRecordSetEvent &Event);
