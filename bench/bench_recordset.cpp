@@ -23,14 +23,13 @@ constexpr int RecSize = 480;
 constexpr int Count = 10000;
 
 // Confirms every question: the benchmark deletes without a person.
-class TConfirmAll : public TUserInteraction
-{
+class TConfirmAll : public TUserInteraction {
 public:
     int MessageBox(const QString &, const QString &, int) override { return MsgResult::Ok; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void ShowWaitMessage(const QString &, const QString &) override {}
-    void HideWaitMessage() override {}
+    void BeginWaitCursor() override { }
+    void EndWaitCursor() override { }
+    void ShowWaitMessage(const QString &, const QString &) override { }
+    void HideWaitMessage() override { }
     bool SelectFolder(const QString &, QString &) override { return false; }
 };
 
@@ -45,7 +44,8 @@ void MakeFile(const QString &Path, int Records)
 }
 
 // Runs Setup (not timed) then Work, Runs times; prints median and best.
-void Measure(const char *Name, int Runs, const std::function<void()> &Setup, const std::function<void()> &Work)
+void Measure(
+    const char *Name, int Runs, const std::function<void()> &Setup, const std::function<void()> &Work)
 {
     std::vector<double> Ms;
     for (int I = 0; I < Runs; ++I) {
@@ -56,7 +56,8 @@ void Measure(const char *Name, int Runs, const std::function<void()> &Setup, con
         Ms.push_back(std::chrono::duration<double, std::milli>(End - Start).count());
     }
     std::sort(Ms.begin(), Ms.end());
-    std::printf("%-44s median %8.3f ms   best %8.3f ms   (%d runs)\n", Name, Ms[Ms.size() / 2], Ms.front(), Runs);
+    std::printf(
+        "%-44s median %8.3f ms   best %8.3f ms   (%d runs)\n", Name, Ms[Ms.size() / 2], Ms.front(), Runs);
 }
 
 } // namespace
@@ -96,20 +97,29 @@ int main(int argc, char *argv[])
     });
     Set.CloseRecSet();
 
-    Measure("10,000 NewRec on a one-record file", 10, [&] { MakeFile(Path, 1); Set.OpenRecSet(); }, [&] {
-        for (int I = 0; I < Count; ++I)
-            Set.NewRec();
-        Set.CloseRecSet();
-    });
+    Measure(
+        "10,000 NewRec on a one-record file", 10,
+        [&] {
+            MakeFile(Path, 1);
+            Set.OpenRecSet();
+        },
+        [&] {
+            for (int I = 0; I < Count; ++I)
+                Set.NewRec();
+            Set.CloseRecSet();
+        });
 
-    Measure("DeleteRec of record 1 of 10,000", 10, [&] {
-        MakeFile(Path, Count);
-        Set.OpenRecSet();
-        Set.FirstRec();
-    }, [&] {
-        Set.DeleteRec();
-        Set.CloseRecSet();
-    });
+    Measure(
+        "DeleteRec of record 1 of 10,000", 10,
+        [&] {
+            MakeFile(Path, Count);
+            Set.OpenRecSet();
+            Set.FirstRec();
+        },
+        [&] {
+            Set.DeleteRec();
+            Set.CloseRecSet();
+        });
     std::printf("(checksum %ld)\n", Sum);
     TUserInteraction::Install(nullptr);
     return 0;

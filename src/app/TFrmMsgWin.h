@@ -5,8 +5,7 @@
 class QLabel;
 
 // The modeless "please wait" window shown during long file operations.
-class TFrmMsgWin : public QDialog
-{
+class TFrmMsgWin : public QDialog {
     Q_OBJECT
 public:
     TFrmMsgWin(const QString &Caption, const QString &Text, QWidget *Parent = nullptr);

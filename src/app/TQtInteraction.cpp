@@ -27,8 +27,7 @@ QMessageBox::Icon IconFor(int Flags)
     }
 }
 
-struct TButtonChoice
-{
+struct TButtonChoice {
     QMessageBox::StandardButton Button;
     int Result;
 };
@@ -37,11 +36,11 @@ QList<TButtonChoice> ButtonsFor(int Flags)
 {
     switch (Flags & MsgFlag::ButtonsMask) {
     case MsgFlag::OkCancel:
-        return {{QMessageBox::Ok, MsgResult::Ok}, {QMessageBox::Cancel, MsgResult::Cancel}};
+        return { { QMessageBox::Ok, MsgResult::Ok }, { QMessageBox::Cancel, MsgResult::Cancel } };
     case MsgFlag::YesNo:
-        return {{QMessageBox::Yes, MsgResult::Yes}, {QMessageBox::No, MsgResult::No}};
+        return { { QMessageBox::Yes, MsgResult::Yes }, { QMessageBox::No, MsgResult::No } };
     default:
-        return {{QMessageBox::Ok, MsgResult::Ok}};
+        return { { QMessageBox::Ok, MsgResult::Ok } };
     }
 }
 
@@ -68,7 +67,8 @@ int TQtInteraction::MessageBox(const QString &Text, const QString &Caption, int 
     const QList<TButtonChoice> Choices = ButtonsFor(Flags);
     for (const TButtonChoice &Choice : Choices)
         Box.addButton(Choice.Button);
-    const int DefaultIndex = (Flags & MsgFlag::DefaultMask) == MsgFlag::DefaultButton2 && Choices.size() > 1 ? 1 : 0;
+    const int DefaultIndex
+        = (Flags & MsgFlag::DefaultMask) == MsgFlag::DefaultButton2 && Choices.size() > 1 ? 1 : 0;
     Box.setDefaultButton(Choices.at(DefaultIndex).Button);
     // Esc and the title bar's close answer Cancel or No, as the box's last button.
     Box.setEscapeButton(Choices.last().Button);

@@ -9,8 +9,7 @@ class QWidget;
 
 // The program's answer to the core's questions: real message boxes, the
 // wait cursor, the wait window and the folder picker.
-class TQtInteraction : public TUserInteraction
-{
+class TQtInteraction : public TUserInteraction {
 public:
     TQtInteraction();
     ~TQtInteraction() override;

@@ -6,8 +6,7 @@ class QTextStream;
 
 // qmrk-w2-cli: the program's work without a display, for batch use and
 // checks. Run returns the process exit code.
-class TCli
-{
+class TCli {
 public:
     TCli(QTextStream &Out, QTextStream &Err);
     int Run(const QStringList &Args);

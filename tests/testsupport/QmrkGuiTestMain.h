@@ -2,6 +2,6 @@
 
 #include "QmrkTestMain.h"
 
-#include <QApplication>
+#include "TApplication.h"
 
-#define QMRK_GUI_TEST_MAIN(TestObject) QMRK_TEST_MAIN_IMPL(TestObject, QApplication)
+#define QMRK_GUI_TEST_MAIN(TestObject) QMRK_TEST_MAIN_IMPL(TestObject, TApplication)

@@ -14,7 +14,7 @@ TScriptedInteraction::~TScriptedInteraction()
 
 int TScriptedInteraction::MessageBox(const QString &Text, const QString &Caption, int Flags)
 {
-    FCalls.append({QStringLiteral("MsgBox"), Text, Caption, Flags});
+    FCalls.append({ QStringLiteral("MsgBox"), Text, Caption, Flags });
     if (!FMsgAnswers.isEmpty())
         return FMsgAnswers.dequeue();
     if ((Flags & MsgFlag::ButtonsMask) != MsgFlag::Ok)
@@ -35,19 +35,19 @@ void TScriptedInteraction::EndWaitCursor()
 
 void TScriptedInteraction::ShowWaitMessage(const QString &Caption, const QString &Text)
 {
-    FCalls.append({QStringLiteral("ShowWaitMessage"), Text, Caption, 0});
+    FCalls.append({ QStringLiteral("ShowWaitMessage"), Text, Caption, 0 });
     FWaitMessage = true;
 }
 
 void TScriptedInteraction::HideWaitMessage()
 {
-    FCalls.append({QStringLiteral("HideWaitMessage"), QString(), QString(), 0});
+    FCalls.append({ QStringLiteral("HideWaitMessage"), QString(), QString(), 0 });
     FWaitMessage = false;
 }
 
 bool TScriptedInteraction::SelectFolder(const QString &Caption, QString &Folder)
 {
-    FCalls.append({QStringLiteral("SelectFolder"), QString(), Caption, 0});
+    FCalls.append({ QStringLiteral("SelectFolder"), QString(), Caption, 0 });
     if (FFolderAnswers.isEmpty()) {
         FUnexpected.append(QStringLiteral("unscripted folder picker: ") + Caption);
         return false;

@@ -10,8 +10,7 @@
 #include <optional>
 
 // One thing the code under test asked of the person at the screen.
-struct TAskedCall
-{
+struct TAskedCall {
     QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage"
     QString Text; // message text after TildeToCR
     QString Caption;
@@ -22,8 +21,7 @@ struct TAskedCall
 // Information boxes (a single OK button) answer OK unscripted; a question
 // without a scripted answer is recorded as unexpected and answered with its
 // safe button. Install() makes it the current interaction until destroyed.
-class TScriptedInteraction : public TUserInteraction
-{
+class TScriptedInteraction : public TUserInteraction {
 public:
     TScriptedInteraction();
     ~TScriptedInteraction() override;

@@ -25,8 +25,8 @@ TTestEnvironment::TTestEnvironment()
     Root.mkpath(QStringLiteral(".local/share"));
     Root.mkpath(QStringLiteral(".cache"));
     Root.mkpath(QStringLiteral("runtime"));
-    QFile::setPermissions(Root.filePath(QStringLiteral("runtime")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(
+        Root.filePath(QStringLiteral("runtime")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     SetEnv("HOME", FRoot.path());
     SetEnv("XDG_CONFIG_HOME", Settings());
     SetEnv("XDG_DATA_HOME", Root.filePath(QStringLiteral(".local/share")));

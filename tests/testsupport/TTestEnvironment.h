@@ -6,8 +6,7 @@
 // Gives the test process its own HOME, Documents and settings folders, so no
 // test touches the user's real files, and fixes the locale and platform.
 // Made before the application object, kept for the life of the process.
-class TTestEnvironment
-{
+class TTestEnvironment {
 public:
     TTestEnvironment();
     ~TTestEnvironment();

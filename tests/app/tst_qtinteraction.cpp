@@ -1,0 +1,201 @@
+#include "AppInfo.h"
+#include "ECustomException.h"
+#include "MsgBox.h"
+#include "QmrkGuiTestMain.h"
+#include "TFrmMsgWin.h"
+#include "TQtInteraction.h"
+#include "TScriptedInteraction.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs Act on the message box once it is up, from inside its event loop.
+void WhenBoxShows(const std::function<void(QMessageBox *)> &Act)
+{
+    QTimer::singleShot(0, [Act] {
+        QMessageBox *Box = nullptr;
+        QTRY_VERIFY((Box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())));
+        Act(Box);
+    });
+}
+
+int WaitWindows()
+{
+    const QWidgetList Windows = QApplication::topLevelWidgets();
+    return int(std::count_if(Windows.begin(), Windows.end(),
+        [](QWidget *Window) { return qobject_cast<TFrmMsgWin *>(Window) != nullptr; }));
+}
+
+// An object whose event handler fails the way a command does.
+class TFailingCommand : public QObject {
+public:
+    bool event(QEvent *Event) override
+    {
+        if (Event->type() == QEvent::User)
+            throw ECustomException(QStringLiteral("The command failed.\rSecond line."));
+        return QObject::event(Event);
+    }
+};
+
+} // namespace
+
+class TstQtInteraction : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void messageBoxes_data();
+    void messageBoxes();
+    void tildeBecomesALineBreak();
+    void waitWindow();
+    void waitCursorNests();
+    void unhandledErrorsShowAnErrorBox();
+};
+
+void TstQtInteraction::messageBoxes_data()
+{
+    using B = QMessageBox::StandardButton;
+    QTest::addColumn<int>("Flags");
+    QTest::addColumn<int>("Icon");
+    QTest::addColumn<QList<int>>("Buttons");
+    QTest::addColumn<int>("DefaultButton");
+    QTest::addColumn<int>("EscAnswer");
+    QTest::addColumn<int>("ClickedButton");
+    QTest::addColumn<int>("ClickAnswer");
+    const QList<int> Ok = { B::Ok };
+    const QList<int> OkCancel = { B::Ok, B::Cancel };
+    const QList<int> YesNo = { B::Yes, B::No };
+    QTest::newRow("0 OK, no icon") << 0 << int(QMessageBox::NoIcon) << Ok << int(B::Ok) << 1 << int(B::Ok)
+                                   << 1;
+    QTest::newRow("16 OK, error") << 16 << int(QMessageBox::Critical) << Ok << int(B::Ok) << 1 << int(B::Ok)
+                                  << 1;
+    QTest::newRow("48 OK, warning") << 48 << int(QMessageBox::Warning) << Ok << int(B::Ok) << 1 << int(B::Ok)
+                                    << 1;
+    QTest::newRow("64 OK, information")
+        << 64 << int(QMessageBox::Information) << Ok << int(B::Ok) << 1 << int(B::Ok) << 1;
+    QTest::newRow("33 OK/Cancel, OK default")
+        << 33 << int(QMessageBox::Question) << OkCancel << int(B::Ok) << 2 << int(B::Ok) << 1;
+    QTest::newRow("289 OK/Cancel, Cancel default")
+        << 289 << int(QMessageBox::Question) << OkCancel << int(B::Cancel) << 2 << int(B::Ok) << 1;
+    QTest::newRow("292 Yes/No, No default")
+        << 292 << int(QMessageBox::Question) << YesNo << int(B::No) << 7 << int(B::Yes) << 6;
+    QTest::newRow("308 Yes/No warning, No default")
+        << 308 << int(QMessageBox::Warning) << YesNo << int(B::No) << 7 << int(B::No) << 7;
+}
+
+void TstQtInteraction::messageBoxes()
+{
+    QFETCH(int, Flags);
+    QFETCH(int, Icon);
+    QFETCH(QList<int>, Buttons);
+    QFETCH(int, DefaultButton);
+    QFETCH(int, EscAnswer);
+    QFETCH(int, ClickedButton);
+    QFETCH(int, ClickAnswer);
+    TQtInteraction Interaction;
+
+    QString Seen;
+    WhenBoxShows([&](QMessageBox *Box) {
+        QCOMPARE(int(Box->icon()), Icon);
+        QList<int> Shown;
+        for (QAbstractButton *Button : Box->buttons())
+            Shown << int(Box->standardButton(Button));
+        std::sort(Shown.begin(), Shown.end());
+        QList<int> Expected = Buttons;
+        std::sort(Expected.begin(), Expected.end());
+        QCOMPARE(Shown, Expected);
+        QCOMPARE(int(Box->standardButton(Box->defaultButton())), DefaultButton);
+        Seen = Box->windowTitle() + QLatin1Char('|') + Box->text();
+        QTest::keyClick(Box, Qt::Key_Escape);
+    });
+    QCOMPARE(MsgBox(QStringLiteral("Question?"), QStringLiteral("Payroll"), Flags), EscAnswer);
+    QCOMPARE(Seen, QStringLiteral("Payroll|Question?"));
+
+    WhenBoxShows([&](QMessageBox *Box) {
+        QTest::mouseClick(Box->button(QMessageBox::StandardButton(ClickedButton)), Qt::LeftButton);
+    });
+    QCOMPARE(MsgBox(QStringLiteral("Question?"), QStringLiteral("Payroll"), Flags), ClickAnswer);
+
+    // Enter takes the default button.
+    WhenBoxShows([](QMessageBox *Box) { QTest::keyClick(Box, Qt::Key_Return); });
+    const int EnterAnswer = MsgBox(QStringLiteral("Question?"), QStringLiteral("Payroll"), Flags);
+    QCOMPARE(EnterAnswer,
+        DefaultButton == QMessageBox::Ok           ? 1
+            : DefaultButton == QMessageBox::Cancel ? 2
+                                                   : 7);
+}
+
+void TstQtInteraction::tildeBecomesALineBreak()
+{
+    TQtInteraction Interaction;
+    QString Text;
+    WhenBoxShows([&](QMessageBox *Box) {
+        Text = Box->text();
+        Box->accept();
+    });
+    MsgBox(QStringLiteral("First line~Second line"), AppTitle(), 64);
+    QCOMPARE(Text, QStringLiteral("First line\nSecond line"));
+}
+
+void TstQtInteraction::waitWindow()
+{
+    TQtInteraction Interaction;
+    Interaction.ShowWaitMessage(QStringLiteral("Backup"), QStringLiteral("Copying the company files..."));
+    auto Windows = QApplication::topLevelWidgets();
+    TFrmMsgWin *Wait = nullptr;
+    for (QWidget *Window : Windows)
+        if (auto *Candidate = qobject_cast<TFrmMsgWin *>(Window))
+            Wait = Candidate;
+    QVERIFY(Wait);
+    QVERIFY(Wait->isVisible());
+    QVERIFY(!Wait->isModal());
+    QCOMPARE(Wait->size(), QSize(312, 83));
+    QCOMPARE(Wait->windowTitle(), QStringLiteral("Backup"));
+    auto *Label = Wait->findChild<QLabel *>(QStringLiteral("LblMsg"));
+    QVERIFY(Label);
+    QCOMPARE(Label->text(), QStringLiteral("Copying the company files..."));
+    QVERIFY(Label->font().bold());
+    QVERIFY(Label->wordWrap());
+    QCOMPARE(Label->alignment(), Qt::AlignCenter);
+
+    // One at a time: a second call replaces the first.
+    Interaction.ShowWaitMessage(QStringLiteral("Restore"), QStringLiteral("Copying..."));
+    QTRY_COMPARE(WaitWindows(), 1);
+    Interaction.HideWaitMessage();
+    QTRY_COMPARE(WaitWindows(), 0);
+    Interaction.HideWaitMessage();
+}
+
+void TstQtInteraction::waitCursorNests()
+{
+    TQtInteraction Interaction;
+    Interaction.BeginWaitCursor();
+    Interaction.BeginWaitCursor();
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Interaction.EndWaitCursor();
+    QVERIFY(QGuiApplication::overrideCursor());
+    Interaction.EndWaitCursor();
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TstQtInteraction::unhandledErrorsShowAnErrorBox()
+{
+    TScriptedInteraction Person;
+    TFailingCommand Command;
+    QCoreApplication::postEvent(&Command, new QEvent(QEvent::User));
+    QTRY_COMPARE(Person.MessageBoxes().size(), 1);
+    const TAskedCall Box = Person.MessageBoxes().first();
+    QCOMPARE(Box.Text, QStringLiteral("The command failed.\rSecond line."));
+    QCOMPARE(Box.Caption, AppTitle());
+    QCOMPARE(Box.Flags, 16);
+    QVERIFY(Person.Problems().isEmpty());
+}
+
+QMRK_GUI_TEST_MAIN(TstQtInteraction)
+#include "tst_qtinteraction.moc"
