@@ -2,8 +2,8 @@
 // records, beside raw pread(2) on the same file. Prints median and best of
 // several runs in milliseconds.
 #include "MsgBox.h"
+#include "TConsoleInteraction.h"
 #include "TRecordSet.h"
-#include "TUserInteraction.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,14 +23,9 @@ constexpr int RecSize = 480;
 constexpr int Count = 10000;
 
 // Confirms every question: the benchmark deletes without a person.
-class TConfirmAll : public TUserInteraction {
+class TConfirmAll : public TConsoleInteraction {
 public:
     int MessageBox(const QString &, const QString &, int) override { return MsgResult::Ok; }
-    void BeginWaitCursor() override { }
-    void EndWaitCursor() override { }
-    void ShowWaitMessage(const QString &, const QString &) override { }
-    void HideWaitMessage() override { }
-    bool SelectFolder(const QString &, QString &) override { return false; }
 };
 
 void MakeFile(const QString &Path, int Records)
