@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -114,5 +116,18 @@ bool TQtInteraction::SelectFolder(const QString &Caption, QString &Folder)
     if (Chosen.isEmpty())
         return false;
     Folder = Chosen;
+    return true;
+}
+
+// A plain masked prompt until the program's own password window takes over.
+bool TQtInteraction::AskPassword(
+    const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed)
+{
+    bool Ok = false;
+    const QString Text = QInputDialog::getText(
+        QApplication::activeWindow(), Caption, Prompt, QLineEdit::Password, QString(), &Ok);
+    if (!Ok)
+        return false;
+    Typed = PasswordCase == 1 ? Text.toUpper() : PasswordCase == 2 ? Text.toLower() : Text;
     return true;
 }

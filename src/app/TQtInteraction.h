@@ -20,6 +20,8 @@ public:
     void ShowWaitMessage(const QString &Caption, const QString &Text) override;
     void HideWaitMessage() override;
     bool SelectFolder(const QString &Caption, QString &Folder) override;
+    bool AskPassword(
+        const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) override;
 
 private:
     QPointer<TFrmMsgWin> FWaitWindow;

@@ -14,4 +14,6 @@ public:
     void ShowWaitMessage(const QString &, const QString &) override {}
     void HideWaitMessage() override {}
     bool SelectFolder(const QString &, QString &) override { return false; }
+    // No password can be typed without a window: the prompt counts as cancelled.
+    bool AskPassword(const QString &, const QString &, int, QString &) override { return false; }
 };

@@ -25,6 +25,12 @@ public:
     // True and the chosen folder when the person confirms.
     virtual bool SelectFolder(const QString &Caption, QString &Folder) = 0;
 
+    // Asks for a password in a masked field with Prompt under Caption;
+    // PasswordCase forces the letter case of what is typed (0 as typed,
+    // 1 upper, 2 lower). True and the text when the person confirms.
+    virtual bool AskPassword(
+        const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) = 0;
+
     static TUserInteraction &Current();
     // Installs Interaction (not owned); nullptr restores the console default.
     static void Install(TUserInteraction *Interaction);

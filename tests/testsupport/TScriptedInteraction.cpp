@@ -59,6 +59,21 @@ bool TScriptedInteraction::SelectFolder(const QString &Caption, QString &Folder)
     return true;
 }
 
+bool TScriptedInteraction::AskPassword(
+    const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed)
+{
+    FCalls.append({QStringLiteral("AskPassword"), Prompt, Caption, PasswordCase});
+    if (FPasswordAnswers.isEmpty()) {
+        FUnexpected.append(QStringLiteral("unscripted password prompt: ") + Prompt);
+        return false;
+    }
+    const std::optional<QString> Answer = FPasswordAnswers.dequeue();
+    if (!Answer)
+        return false;
+    Typed = *Answer;
+    return true;
+}
+
 QList<TAskedCall> TScriptedInteraction::MessageBoxes() const
 {
     QList<TAskedCall> Result;
@@ -83,6 +98,8 @@ QString TScriptedInteraction::Problems() const
         Result.append(QStringLiteral("%1 scripted message answer(s) unused").arg(FMsgAnswers.size()));
     if (!FFolderAnswers.isEmpty())
         Result.append(QStringLiteral("%1 scripted folder answer(s) unused").arg(FFolderAnswers.size()));
+    if (!FPasswordAnswers.isEmpty())
+        Result.append(QStringLiteral("%1 scripted password answer(s) unused").arg(FPasswordAnswers.size()));
     if (FWaitDepth != 0)
         Result.append(QStringLiteral("wait cursor left at depth %1").arg(FWaitDepth));
     if (FWaitMessage)
@@ -94,6 +111,7 @@ void TScriptedInteraction::Clear()
 {
     FMsgAnswers.clear();
     FFolderAnswers.clear();
+    FPasswordAnswers.clear();
     FCalls.clear();
     FUnexpected.clear();
     FWaitDepth = 0;

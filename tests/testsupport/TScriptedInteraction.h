@@ -11,10 +11,10 @@
 
 // One thing the code under test asked of the person at the screen.
 struct TAskedCall {
-    QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage"
-    QString Text; // message text after TildeToCR
+    QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage", "AskPassword"
+    QString Text; // message text after TildeToCR; the prompt of AskPassword
     QString Caption;
-    int Flags = 0;
+    int Flags = 0; // message box flags; the letter-case mode of AskPassword
 };
 
 // Stands in for the person: answers from a script and records every call.
@@ -29,6 +29,8 @@ public:
     void AnswerMsgBox(int Result) { FMsgAnswers.enqueue(Result); }
     // nullopt: the person cancels the picker.
     void AnswerSelectFolder(std::optional<QString> Folder) { FFolderAnswers.enqueue(Folder); }
+    // The text typed into the next password prompt; nullopt: the person cancels.
+    void AnswerPassword(std::optional<QString> Typed) { FPasswordAnswers.enqueue(Typed); }
 
     int MessageBox(const QString &Text, const QString &Caption, int Flags) override;
     void BeginWaitCursor() override;
@@ -36,6 +38,8 @@ public:
     void ShowWaitMessage(const QString &Caption, const QString &Text) override;
     void HideWaitMessage() override;
     bool SelectFolder(const QString &Caption, QString &Folder) override;
+    bool AskPassword(
+        const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) override;
 
     const QList<TAskedCall> &Calls() const { return FCalls; }
     QList<TAskedCall> MessageBoxes() const;
@@ -53,6 +57,7 @@ public:
 private:
     QQueue<int> FMsgAnswers;
     QQueue<std::optional<QString>> FFolderAnswers;
+    QQueue<std::optional<QString>> FPasswordAnswers;
     QList<TAskedCall> FCalls;
     QStringList FUnexpected;
     int FWaitDepth = 0;
