@@ -1,0 +1,9 @@
+#include "CompanyFiles.h"
+
+QString W3FileFor(const QString &W2File)
+{
+    const qsizetype NameStart = W2File.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype Dot = W2File.lastIndexOf(QLatin1Char('.'));
+    const QString Base = Dot >= NameStart ? W2File.left(Dot) : W2File;
+    return Base + QLatin1String(W3FileExtension);
+}

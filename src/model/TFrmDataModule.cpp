@@ -1,0 +1,219 @@
+#include "TFrmDataModule.h"
+
+#include "AppInfo.h"
+#include "CompanyFiles.h"
+#include "MsgBox.h"
+#include "NumberUtils.h"
+#include "PasswordCipher.h"
+#include "TPasswordDialog.h"
+#include "TRecordSet.h"
+#include "TextUtils.h"
+
+namespace {
+TFrmDataModule *TheInstance = nullptr;
+} // namespace
+
+TFrmDataModule::TFrmDataModule(QObject *Owner)
+    : QObject(Owner)
+    , RSW3(new TRecordSet(this))
+    , RSW2(new TRecordSet(this))
+    , PasswordDialog(new TPasswordDialog(this))
+{
+    if (!TheInstance)
+        TheInstance = this;
+    RSW3->setObjectName(QStringLiteral("RSW3"));
+    RSW2->setObjectName(QStringLiteral("RSW2"));
+    PasswordDialog->setObjectName(QStringLiteral("PasswordDialog"));
+    PasswordDialog->Prompt = QStringLiteral("Enter File Password");
+    SetUpEmployerFile();
+    SetUpEmployeeFile();
+}
+
+TFrmDataModule::~TFrmDataModule()
+{
+    if (TheInstance == this)
+        TheInstance = nullptr;
+}
+
+TFrmDataModule *TFrmDataModule::Instance()
+{
+    return TheInstance;
+}
+
+void TFrmDataModule::SetUpEmployerFile()
+{
+    RSW3->SetRecSize(EmployerRecord::RecSize);
+    RSW3->SetFileOpenMode(TFileOpenMode::omOpenReadWrite);
+    RSW3->SetFileShareMode(TFileShareMode::smShareDenyWrite);
+    RSW3->SetMaxRec(1000);
+    RSW3->SetAutoCreate(true);
+    // The employee file already tells the person that the pair is read-only.
+    RSW3->SetShowOpenMode(false);
+    RSW3->OnAfterRead = [this](TRecordSet *Sender) { RSW3AfterRead(Sender); };
+    RSW3->OnBeforePost = [this](TRecordSet *Sender) { RSW3BeforePost(Sender); };
+}
+
+void TFrmDataModule::SetUpEmployeeFile()
+{
+    RSW2->SetRecSize(EmployeeRecord::RecSize);
+    RSW2->SetFileOpenMode(TFileOpenMode::omOpenReadWrite);
+    RSW2->SetFileShareMode(TFileShareMode::smShareDenyWrite);
+    RSW2->SetMaxRec(10000);
+    RSW2->SetAutoCreate(true);
+    RSW2->SetShowOpenMode(true);
+    RSW2->DelErrText
+        = QStringLiteral("Unable to delete current employee~you cannot delete the first employee "
+                         "when~its the only record in the database.");
+    RSW2->DelMsgText = QStringLiteral("Confirm request~Delete current employee from database?");
+    RSW2->OnBeforeOpen = [this](TRecordSet *Sender) { RSW2BeforeOpen(Sender); };
+    RSW2->OnAfterOpen = [this](TRecordSet *Sender) { RSW2AfterOpen(Sender); };
+    RSW2->OnBeforeClose = [this](TRecordSet *Sender) { RSW2BeforeClose(Sender); };
+    RSW2->OnAfterClose = [this](TRecordSet *Sender) { RSW2AfterClose(Sender); };
+    RSW2->OnAfterNewRec = [this](TRecordSet *Sender) { RSW2AfterNewRec(Sender); };
+    RSW2->OnAfterDelete = [this](TRecordSet *Sender) { RSW2AfterDelete(Sender); };
+    RSW2->OnAfterRead = [this](TRecordSet *Sender) { RSW2AfterRead(Sender); };
+    RSW2->OnBeforePost = [this](TRecordSet *Sender) { RSW2BeforePost(Sender); };
+}
+
+void TFrmDataModule::OpenCompany(const QString &W2File)
+{
+    RSW2->CloseRecSet();
+    CurrentW2File = W2File;
+    RSW2->SetFileName(W2File);
+    try {
+        RSW2->OpenRecSet();
+    } catch (...) {
+        if (!RSW2->Active())
+            AbandonFailedOpen();
+        throw;
+    }
+    if (!RSW2->Active())
+        AbandonFailedOpen();
+}
+
+// The employer file may be open while the employee file is not (it could not
+// be opened, or opening it failed): let go of the employer file without
+// writing it, so no half-open pair stays behind and the menus show no company.
+void TFrmDataModule::AbandonFailedOpen()
+{
+    RSW3->CloseRecSet();
+    CompanyFileOpen = false;
+    CurrentW2File.clear();
+    RSW2->SetFileName(QString());
+}
+
+void TFrmDataModule::CloseCompany()
+{
+    RSW2->CloseRecSet();
+    CurrentW2File.clear();
+    RSW2->SetFileName(QString());
+    CompanyFileOpen = false;
+}
+
+int TFrmDataModule::ValidEmployeeCount()
+{
+    int Count = 0;
+    RSW2->RootRec();
+    const int Records = RSW2->RecordCount();
+    for (int I = 0; I < Records; ++I) {
+        RSW2->NextRec();
+        if (RoundValue(CurrentEmployee.Box1Wages(), 2) > 0
+            || RoundValue(CurrentEmployee.Box16StateWages_a(), 2) > 0)
+            ++Count;
+    }
+    RSW2->PopRec();
+    return Count;
+}
+
+void TFrmDataModule::SetNewEmployeeDefaults()
+{
+    // "X" stands for several states; the employee's own state is then entered by hand.
+    if (CurrentEmployer.Box15State() != QLatin1String("X"))
+        CurrentEmployee.SetBox15State_a(CurrentEmployer.Box15State());
+    CurrentEmployee.SetStateID_a(CurrentEmployer.EmployerStateID());
+}
+
+bool TFrmDataModule::CheckFilePassword()
+{
+    PasswordDialog->Password = DecodePassword(CurrentEmployer.FilePassword());
+    if (PasswordDialog->Execute())
+        return true;
+    CompanyFileOpen = false;
+    CurrentW2File.clear();
+    RSW2->SetFileName(QString());
+    // Closing the employer file posts nothing: the record stays as it is on disk.
+    RSW3->CloseRecSet();
+    if (!PasswordDialog->Cancel())
+        MsgBox(QStringLiteral("Incorrect Password"), AppTitle(), MsgFlag::IconError);
+    return false;
+}
+
+void TFrmDataModule::RSW3AfterRead(TRecordSet *Sender)
+{
+    CurrentEmployer.LoadFrom(Sender->RecordBuffer());
+}
+
+void TFrmDataModule::RSW3BeforePost(TRecordSet *Sender)
+{
+    CurrentEmployer.StoreTo(Sender->RecordBuffer());
+}
+
+// The employer file is opened and read first, so the password is asked before
+// the employee file is touched.
+void TFrmDataModule::RSW2BeforeOpen(TRecordSet *Sender)
+{
+    CompanyFileOpen = true;
+    CurrentW3File = W3FileFor(CurrentW2File);
+    RSW3->SetFileName(CurrentW3File);
+    RSW3->OpenRecSet();
+    RSW3->GetRec();
+    // Without an open employer file CurrentEmployer still holds the last
+    // company's record, whose password must not be asked for.
+    if (RSW3->Active() && !IsBlank(CurrentEmployer.FilePassword()) && !SkipPasswordCheck)
+        CheckFilePassword();
+    if (!RSW3->Active()) {
+        CompanyFileOpen = false;
+        Sender->Cancel();
+    }
+}
+
+void TFrmDataModule::RSW2AfterOpen(TRecordSet *Sender)
+{
+    Q_EMIT RecentMenuNeedsRefresh();
+    RecordIndexDirty = true;
+    Sender->GetRec();
+}
+
+void TFrmDataModule::RSW2BeforeClose(TRecordSet *Sender)
+{
+    Sender->PostRec();
+}
+
+void TFrmDataModule::RSW2AfterClose(TRecordSet *)
+{
+    Q_EMIT RecentFileClosed(CurrentW2File);
+    Q_EMIT RecentMenuNeedsRefresh();
+    RSW3->PostRec();
+    RSW3->CloseRecSet();
+}
+
+void TFrmDataModule::RSW2AfterNewRec(TRecordSet *)
+{
+    RecordIndexDirty = true;
+    SetNewEmployeeDefaults();
+}
+
+void TFrmDataModule::RSW2AfterDelete(TRecordSet *)
+{
+    RecordIndexDirty = true;
+}
+
+void TFrmDataModule::RSW2AfterRead(TRecordSet *Sender)
+{
+    CurrentEmployee.LoadFrom(Sender->RecordBuffer());
+}
+
+void TFrmDataModule::RSW2BeforePost(TRecordSet *Sender)
+{
+    CurrentEmployee.StoreTo(Sender->RecordBuffer());
+}
