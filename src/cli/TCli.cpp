@@ -1,6 +1,7 @@
 #include "TCli.h"
 
 #include "AppInfo.h"
+#include "TCompanyDump.h"
 
 #include <QTextStream>
 
@@ -19,6 +20,8 @@ int TCli::Run(const QStringList &Args)
         FOut << "qmrk-w2-cli " << AppVersion() << " (" << AppTitle() << ")\n";
         return 0;
     }
+    if (Command == QLatin1String("dump"))
+        return Dump(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -30,7 +33,30 @@ int TCli::Help()
          << AppTitle() << ": Forms W-2 and W-3 for tax year 2025, without a display.\n\n"
          << "Commands:\n"
             "  --help       show this text\n"
-            "  --version    show the program's version\n";
+            "  --version    show the program's version\n"
+            "  dump PATH.W225\n"
+            "               print a company (PATH.W225 and the .W325 of the same name)\n"
+            "               as one JSON object {\"employer\": {...}, \"employees\": [...]},\n"
+            "               every field under its name. The files are only read, never\n"
+            "               created, locked or changed. The name must end in .W225,\n"
+            "               in upper case.\n"
+            "\n"
+            "Exit status: 0 done, 1 a file could not be read, 2 wrong command line.\n";
+    return 0;
+}
+
+int TCli::Dump(const QStringList &Args)
+{
+    if (Args.size() != 1)
+        return Usage(QStringLiteral("dump takes one argument, the path of a .W225 file"));
+    TCompanyDump Company;
+    if (!Company.Read(Args.first())) {
+        FErr << "qmrk-w2-cli: " << Company.Error() << "\n";
+        return 1;
+    }
+    for (const QString &Warning : Company.Warnings())
+        FErr << "qmrk-w2-cli: warning: " << Warning << "\n";
+    FOut << Company.ToJson();
     return 0;
 }
 

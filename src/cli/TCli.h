@@ -13,6 +13,7 @@ public:
 
 private:
     int Help();
+    int Dump(const QStringList &Args);
     int Usage(const QString &Problem);
 
     QTextStream &FOut;

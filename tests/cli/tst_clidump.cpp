@@ -1,0 +1,387 @@
+#include "EmployeeRecord.h"
+#include "EmployerRecord.h"
+#include "QmrkTestMain.h"
+#include "TCli.h"
+#include "TFrmDataModule.h"
+#include "TRecordBytes.h"
+#include "TRecordSet.h"
+#include "TScriptedInteraction.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <optional>
+#include <unistd.h>
+
+namespace {
+
+struct TRun {
+    int Code = -1;
+    QByteArray Out;
+    QByteArray Err;
+};
+
+TRun RunCli(const QStringList &Args)
+{
+    TRun Result;
+    QTextStream Out(&Result.Out, QIODevice::WriteOnly);
+    QTextStream Err(&Result.Err, QIODevice::WriteOnly);
+    Result.Code = TCli(Out, Err).Run(QStringList { QStringLiteral("qmrk-w2-cli") } + Args);
+    Out.flush();
+    Err.flush();
+    return Result;
+}
+
+// Every entry of Folder with its bytes, to show that nothing was created or changed.
+QMap<QString, QByteArray> Snapshot(const QString &Folder)
+{
+    QMap<QString, QByteArray> Result;
+    const QDir Dir(Folder);
+    for (const QFileInfo &Entry : Dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        Result.insert(Entry.fileName(),
+            Entry.isDir() ? QByteArray("<folder>") : TRecordBytes::ReadFile(Entry.filePath()));
+    }
+    return Result;
+}
+
+// The fixture company: texts with Windows-1252 characters, tails after
+// shortened texts, characters JSON must escape, filler bytes set, and a
+// partial record at the end of the employee file.
+QByteArray FixtureEmployer()
+{
+    return TRecordBytes(608, '\0')
+        .PutStr(0, "CN-7")
+        .PutFlag(11, 1)
+        .PutFlag(19, 1)
+        .PutInt32(24, 2)
+        .PutStr(33, "12-3456789")
+        .PutStr(44, "Caf\xE9 \x80uro HARDWARE", 9)
+        .PutStr(172, "IL", 200)
+        .PutStr(175, "62701")
+        .PutMoney(240, 1234.56)
+        .PutMoney(248, 100000000.0)
+        .PutStr(344, "A\"B\\C\x01\t")
+        .PutMoney(376, -0.25)
+        .PutStr(593, "PshQsdf")
+        .PutFlag(606, 1)
+        .Fill(234, 6, char(0xA5))
+        .Fill(336, 8, char(0xFF));
+}
+
+QList<QByteArray> FixtureEmployees()
+{
+    return { TRecordBytes(480)
+                 .PutStr(0, "123-45-6788")
+                 .PutStr(23, "ANNABEL", 3)
+                 .PutStr(39, "O'NEIL")
+                 .PutMoney(160, 50000.5)
+                 .PutStr(224, "ABCDEFGHIJKLMNOPQRS")
+                 .PutFlag(313, 1)
+                 .PutMoney(400, 0.005)
+                 .Fill(156, 4, char(0xA5)),
+        TRecordBytes(480).PutStr(23, "BOB").PutMoney(160, -0.25).PutStr(264, "DD").PutMoney(280, 19.99) };
+}
+
+// The values the fixture holds, by field name; every other field is zero.
+const QMap<QString, QJsonValue> ExpectedEmployer = {
+    { QStringLiteral("EmployerControlNumber"), QStringLiteral("CN-7") },
+    { QStringLiteral("KindOfPayer941"), true },
+    { QStringLiteral("KindOfEmployer501cNonGovt"), true },
+    { QStringLiteral("FormsW2Count"), 2 },
+    { QStringLiteral("EmployerEIN"), QStringLiteral("12-3456789") },
+    { QStringLiteral("EmployerName"), QStringLiteral("Café €uro") },
+    { QStringLiteral("EmployerState"), QStringLiteral("IL") },
+    { QStringLiteral("EmployerZipCode"), QStringLiteral("62701") },
+    { QStringLiteral("TotalWages"), 1234.56 },
+    { QStringLiteral("TotalFedIncomeTax"), 100000000.0 },
+    { QStringLiteral("SickPayText"), QStringLiteral("A\"B\\C\x01\t") },
+    { QStringLiteral("SickPayTaxWithheld"), -0.25 },
+    { QStringLiteral("FilePassword"), QStringLiteral("PshQsdf") },
+    { QStringLiteral("FinalReturn"), true },
+};
+
+const QList<QMap<QString, QJsonValue>> ExpectedEmployees = {
+    { { QStringLiteral("EmployeeSSN"), QStringLiteral("123-45-6788") },
+        { QStringLiteral("FirstName"), QStringLiteral("ANN") },
+        { QStringLiteral("LastName"), QStringLiteral("O'NEIL") }, { QStringLiteral("Box1Wages"), 50000.5 },
+        { QStringLiteral("Box9Text"), QStringLiteral("ABCDEFGHIJKLMNOPQRS") },
+        { QStringLiteral("Box13Retirement"), true }, { QStringLiteral("Box16StateWages_a"), 0.005 } },
+    { { QStringLiteral("FirstName"), QStringLiteral("BOB") }, { QStringLiteral("Box1Wages"), -0.25 },
+        { QStringLiteral("Box12Code_a"), QStringLiteral("DD") }, { QStringLiteral("Box12Amt_a"), 19.99 } },
+};
+
+QJsonValue ZeroValue(const TFieldDef &Field)
+{
+    switch (Field.Type) {
+    case TFieldType::Str:
+        return QString();
+    case TFieldType::Flag:
+        return false;
+    default:
+        return 0;
+    }
+}
+
+void CompareRecord(
+    const QJsonObject &Actual, std::span<const TFieldDef> Fields, const QMap<QString, QJsonValue> &Set)
+{
+    QCOMPARE(Actual.size(), qsizetype(Fields.size()));
+    for (const TFieldDef &Field : Fields) {
+        const QString Name = QLatin1String(Field.Name);
+        QVERIFY2(Actual.contains(Name), qPrintable(Name));
+        const QJsonValue Expected = Set.value(Name, ZeroValue(Field));
+        if (Actual.value(Name) != Expected)
+            QFAIL(qPrintable(
+                QStringLiteral("%1: %2 instead of %3")
+                    .arg(Name, Actual.value(Name).toVariant().toString(), Expected.toVariant().toString())));
+    }
+}
+
+// The position of every field name in Text, in table order from From on:
+// the names must come in record order.
+void CompareKeyOrder(const QByteArray &Text, qsizetype From, std::span<const TFieldDef> Fields)
+{
+    qsizetype Last = From;
+    for (const TFieldDef &Field : Fields) {
+        const qsizetype At = Text.indexOf(QByteArray("\"") + Field.Name + "\":", Last);
+        QVERIFY2(At > Last, Field.Name);
+        Last = At;
+    }
+}
+
+} // namespace
+
+class TstCliDump : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void helpListsDump();
+    void dumpsThePair();
+    void dumpKeepsTableOrder();
+    void dumpOfAnEmptyEmployeeFile();
+    void dumpWhileTheProgramHoldsThePair();
+    void errors_data();
+    void errors();
+    void realExecutable();
+
+private:
+    QString Path(const QString &Name) const { return FDir->filePath(Name); }
+    void WriteFixture(const QString &Base);
+
+    std::optional<QTemporaryDir> FDir;
+    std::optional<TScriptedInteraction> FUser;
+};
+
+void TstCliDump::init()
+{
+    FDir.emplace();
+    QVERIFY(FDir->isValid());
+    FUser.emplace();
+}
+
+void TstCliDump::cleanup()
+{
+    const QString Problems = FUser->Problems();
+    FUser.reset();
+    FDir.reset();
+    QCOMPARE(Problems, QString());
+}
+
+void TstCliDump::WriteFixture(const QString &Base)
+{
+    TRecordBytes::WriteFile(Path(Base + QStringLiteral(".W325")), { FixtureEmployer() });
+    TRecordBytes::WriteFile(Path(Base + QStringLiteral(".W225")), FixtureEmployees(), QByteArray(100, 'x'));
+}
+
+void TstCliDump::helpListsDump()
+{
+    const TRun Run = RunCli({ QStringLiteral("--help") });
+    QCOMPARE(Run.Code, 0);
+    QVERIFY(Run.Out.contains("dump PATH.W225"));
+}
+
+void TstCliDump::dumpsThePair()
+{
+    WriteFixture(QStringLiteral("Acme"));
+    const auto Before = Snapshot(FDir->path());
+
+    const TRun Run = RunCli({ QStringLiteral("dump"), Path(QStringLiteral("Acme.W225")) });
+
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err,
+        (QStringLiteral("qmrk-w2-cli: warning: %1: a partial record of 100 bytes at the end is "
+                        "ignored\n")
+                .arg(Path(QStringLiteral("Acme.W225"))))
+            .toUtf8());
+    QJsonParseError Error;
+    const QJsonDocument Json = QJsonDocument::fromJson(Run.Out, &Error);
+    QCOMPARE(Error.error, QJsonParseError::NoError);
+    QVERIFY(Json.isObject());
+    QCOMPARE(Json.object().keys(), QStringList({ QStringLiteral("employees"), QStringLiteral("employer") }));
+    CompareRecord(Json.object().value(QStringLiteral("employer")).toObject(), EmployerRecord::Fields(),
+        ExpectedEmployer);
+    const QJsonArray Employees = Json.object().value(QStringLiteral("employees")).toArray();
+    QCOMPARE(Employees.size(), 2);
+    for (int I = 0; I < 2; ++I)
+        CompareRecord(Employees.at(I).toObject(), EmployeeRecord::Fields(), ExpectedEmployees.at(I));
+    QVERIFY(Run.Out.contains("\"Caf\xC3\xA9 \xE2\x82\xAC"
+                             "uro\""));
+    QVERIFY(Run.Out.contains("\"TotalFedIncomeTax\": 100000000,"));
+    QCOMPARE(Snapshot(FDir->path()), Before);
+}
+
+void TstCliDump::dumpKeepsTableOrder()
+{
+    WriteFixture(QStringLiteral("Acme"));
+    const TRun Run = RunCli({ QStringLiteral("dump"), Path(QStringLiteral("Acme.W225")) });
+    QCOMPARE(Run.Code, 0);
+    const qsizetype Employer = Run.Out.indexOf("\"employer\":");
+    const qsizetype Employees = Run.Out.indexOf("\"employees\":");
+    QVERIFY(Employer >= 0 && Employees > Employer);
+    CompareKeyOrder(Run.Out.left(Employees), Employer, EmployerRecord::Fields());
+    const qsizetype Second = Run.Out.indexOf("\"EmployeeSSN\":", Run.Out.indexOf("\"EmployeeSSN\":") + 1);
+    CompareKeyOrder(Run.Out.left(Second), Employees, EmployeeRecord::Fields());
+    CompareKeyOrder(Run.Out, Second - 1, EmployeeRecord::Fields());
+}
+
+void TstCliDump::dumpOfAnEmptyEmployeeFile()
+{
+    TRecordBytes::WriteFile(Path(QStringLiteral("Empty.W325")), { QByteArray(608, '\0') });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Empty.W225")), {});
+    const TRun Run = RunCli({ QStringLiteral("dump"), Path(QStringLiteral("Empty.W225")) });
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err, QByteArray());
+    const QJsonObject Json = QJsonDocument::fromJson(Run.Out).object();
+    QCOMPARE(Json.value(QStringLiteral("employees")).toArray().size(), 0);
+    CompareRecord(Json.value(QStringLiteral("employer")).toObject(), EmployerRecord::Fields(), {});
+}
+
+// The dump takes no lock: it reads a pair the program holds open, and the
+// program's hold is not disturbed.
+void TstCliDump::dumpWhileTheProgramHoldsThePair()
+{
+    WriteFixture(QStringLiteral("Acme"));
+    FUser->AnswerPassword(QStringLiteral("Secret1"));
+    TFrmDataModule Module;
+    Module.OpenCompany(Path(QStringLiteral("Acme.W225")));
+    QVERIFY(Module.CompanyFileOpen && !Module.RSW2->BrowseOnly());
+
+    const TRun Run = RunCli({ QStringLiteral("dump"), Path(QStringLiteral("Acme.W225")) });
+
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(QJsonDocument::fromJson(Run.Out)
+                 .object()
+                 .value(QStringLiteral("employer"))
+                 .toObject()
+                 .value(QStringLiteral("EmployerName"))
+                 .toString(),
+        QStringLiteral("Café €uro"));
+    Module.CurrentEmployee.SetFirstName(QStringLiteral("ANNA"));
+    Module.CloseCompany();
+    QCOMPARE(TRecordBytes::ReadFile(Path(QStringLiteral("Acme.W225"))).mid(23, 5),
+        QByteArray("\x04"
+                   "ANNA"));
+}
+
+void TstCliDump::errors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("needsUnprivileged");
+    const QString Dump = QStringLiteral("dump");
+    QTest::newRow("no path") << QStringList { Dump } << 2
+                             << QStringLiteral("dump takes one argument, the path of a .W225 file") << false;
+    QTest::newRow("two paths") << QStringList { Dump, QStringLiteral("Acme.W225"),
+        QStringLiteral("Acme.W225") }
+                               << 2 << QStringLiteral("dump takes one argument") << false;
+    QTest::newRow("empty path") << QStringList { Dump, QString() } << 1
+                                << QStringLiteral("no file name was given") << false;
+    QTest::newRow("blank path") << QStringList { Dump, QStringLiteral("   ") } << 1
+                                << QStringLiteral("no file name was given") << false;
+    QTest::newRow("garbage path") << QStringList { Dump, QStringLiteral("\x01?*") } << 1
+                                  << QStringLiteral("not an employee file") << false;
+    QTest::newRow("lower-case extension") << QStringList { Dump, QStringLiteral("lower.w225") } << 1
+                                          << QStringLiteral("lower.w225: not an employee file") << false;
+    QTest::newRow("the employer file") << QStringList { Dump, QStringLiteral("Acme.W325") } << 1
+                                       << QStringLiteral("Acme.W325: not an employee file") << false;
+    QTest::newRow("missing .W225") << QStringList { Dump, QStringLiteral("NoW2.W225") } << 1
+                                   << QStringLiteral("NoW2.W225: no such file") << false;
+    QTest::newRow("missing .W325") << QStringList { Dump, QStringLiteral("NoW3.W225") } << 1
+                                   << QStringLiteral("NoW3.W325: no such file") << false;
+    QTest::newRow("missing pair") << QStringList { Dump, QStringLiteral("Nothing.W225") } << 1
+                                  << QStringLiteral("Nothing.W225: no such file") << false;
+    QTest::newRow(".W225 is a folder") << QStringList { Dump, QStringLiteral("Folder.W225") } << 1
+                                       << QStringLiteral("Folder.W225: not a regular file") << false;
+    QTest::newRow("short .W325") << QStringList { Dump, QStringLiteral("Short.W225") } << 1
+                                 << QStringLiteral(
+                                        "Short.W325: holds no complete employer record (100 of 608 bytes)")
+                                 << false;
+    QTest::newRow("unreadable .W225") << QStringList { Dump, QStringLiteral("Locked.W225") } << 1
+                                      << QStringLiteral("Locked.W225: ") << true;
+}
+
+// Errors go to standard error with a non-zero code; nothing is written to
+// standard output and nothing in the folder is created or changed.
+void TstCliDump::errors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QFETCH(bool, needsUnprivileged);
+    if (needsUnprivileged && ::geteuid() == 0)
+        QSKIP("the superuser reads files without read permission");
+    WriteFixture(QStringLiteral("lower"));
+    QFile::rename(Path(QStringLiteral("lower.W225")), Path(QStringLiteral("lower.w225")));
+    QFile::rename(Path(QStringLiteral("lower.W325")), Path(QStringLiteral("lower.w325")));
+    WriteFixture(QStringLiteral("Acme"));
+    TRecordBytes::WriteFile(Path(QStringLiteral("NoW2.W325")), { FixtureEmployer() });
+    TRecordBytes::WriteFile(Path(QStringLiteral("NoW3.W225")), FixtureEmployees());
+    QVERIFY(QDir(FDir->path()).mkdir(QStringLiteral("Folder.W225")));
+    TRecordBytes::WriteFile(Path(QStringLiteral("Folder.W325")), { FixtureEmployer() });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Short.W325")), {}, QByteArray(100, 'x'));
+    TRecordBytes::WriteFile(Path(QStringLiteral("Short.W225")), FixtureEmployees());
+    WriteFixture(QStringLiteral("Locked"));
+    const auto Before = Snapshot(FDir->path());
+    QFile::setPermissions(Path(QStringLiteral("Locked.W225")), QFileDevice::WriteOwner);
+    for (QString &Arg : args)
+        if (Arg.endsWith(QLatin1String("225")) || Arg.endsWith(QLatin1String("325")))
+            Arg = Path(Arg);
+
+    const TRun Run = RunCli(args);
+
+    QFile::setPermissions(
+        Path(QStringLiteral("Locked.W225")), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QCOMPARE(Run.Code, code);
+    QCOMPARE(Run.Out, QByteArray());
+    QVERIFY2(Run.Err.startsWith("qmrk-w2-cli: "), Run.Err.constData());
+    QVERIFY2(QString::fromUtf8(Run.Err).contains(message), Run.Err.constData());
+    QCOMPARE(Snapshot(FDir->path()), Before);
+}
+
+// The installed program: arguments from the command line, UTF-8 on standard
+// output, the warning on standard error.
+void TstCliDump::realExecutable()
+{
+    WriteFixture(QStringLiteral("Acme"));
+    QProcess Cli;
+    Cli.start(QStringLiteral(QMRK_CLI_PATH), { QStringLiteral("dump"), Path(QStringLiteral("Acme.W225")) });
+    QVERIFY(Cli.waitForFinished(-1));
+    QCOMPARE(Cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(Cli.exitCode(), 0);
+    const QByteArray Out = Cli.readAllStandardOutput();
+    QVERIFY(Out.contains("\"EmployerName\": \"Caf\xC3\xA9 \xE2\x82\xAC"
+                         "uro\""));
+    QVERIFY(!QJsonDocument::fromJson(Out).isNull());
+    QVERIFY(Cli.readAllStandardError().contains("partial record of 100 bytes"));
+}
+
+QMRK_TEST_MAIN(TstCliDump)
+#include "tst_clidump.moc"
