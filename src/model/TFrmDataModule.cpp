@@ -166,6 +166,9 @@ void TFrmDataModule::RSW2BeforeOpen(TRecordSet *Sender)
     CurrentW3File = W3FileFor(CurrentW2File);
     RSW3->SetFileName(CurrentW3File);
     RSW3->OpenRecSet();
+    // A file without a complete record leaves the buffer as it was: such a
+    // file reads as the empty employer, never as the last company's.
+    RSW3->NewRecData();
     RSW3->GetRec();
     // Without an open employer file CurrentEmployer still holds the last
     // company's record, whose password must not be asked for.
@@ -181,6 +184,7 @@ void TFrmDataModule::RSW2AfterOpen(TRecordSet *Sender)
 {
     Q_EMIT RecentMenuNeedsRefresh();
     RecordIndexDirty = true;
+    Sender->NewRecData();
     Sender->GetRec();
 }
 

@@ -1,3 +1,4 @@
+#include "CompanyFiles.h"
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
 #include "TFrmDataModule.h"
@@ -143,6 +144,10 @@ private Q_SLOTS:
     void employeeFileUnopenable();
     void employerFileUnopenable();
     void openingClosesThePreviousPair();
+    void filesWithoutACompleteRecordReadAsEmpty();
+    void destroyingWritesNothing();
+    void w3FileFor_data();
+    void w3FileFor();
 
 private:
     void Instrument(TFrmDataModule &Module);
@@ -620,6 +625,65 @@ void TstFrmDataModule::openingClosesThePreviousPair()
     QCOMPARE(Module.CurrentW2File, W2(QStringLiteral("Second")));
     QCOMPARE(Module.CurrentEmployee.FirstName(), QStringLiteral("BOB"));
     Module.CloseCompany();
+}
+
+// Nothing of the company opened before shows through a file that holds no
+// complete record, neither its data nor its password.
+void TstFrmDataModule::filesWithoutACompleteRecordReadAsEmpty()
+{
+    WritePair(QStringLiteral("Locked"), EmployerBytes(StoredSecret1), { EmployeeBytes("ANN", 100) });
+    TRecordBytes::WriteFile(W3(QStringLiteral("Bare")), {}, QByteArray(300, 'x'));
+    TRecordBytes::WriteFile(W2(QStringLiteral("Bare")), {});
+    TFrmDataModule Module;
+    FUser->AnswerPassword(QStringLiteral("Secret1"));
+    Module.OpenCompany(W2(QStringLiteral("Locked")));
+    Module.CloseCompany();
+
+    Module.OpenCompany(W2(QStringLiteral("Bare")));
+
+    QVERIFY(Module.CompanyFileOpen);
+    QCOMPARE(FUser->Calls().size(), 1);
+    QCOMPARE(Module.CurrentEmployer.Bytes(), QByteArray(608, '\0'));
+    QCOMPARE(Module.CurrentEmployee.Bytes(), QByteArray(480, '\0'));
+    Module.CloseCompany();
+}
+
+// The owner closes the company; a module destroyed with a pair open lets go
+// of the files without writing the working records.
+void TstFrmDataModule::destroyingWritesNothing()
+{
+    const QByteArray Employer = EmployerBytes();
+    WritePair(QStringLiteral("Acme"), Employer, { EmployeeBytes("ANN", 100) });
+    {
+        TFrmDataModule Module;
+        Module.OpenCompany(W2(QStringLiteral("Acme")));
+        Module.CurrentEmployer.SetEmployerName(QStringLiteral("CHANGED"));
+        Module.CurrentEmployee.SetFirstName(QStringLiteral("CHANGED"));
+    }
+    QCOMPARE(Bytes(W3(QStringLiteral("Acme"))), Employer);
+    QCOMPARE(Bytes(W2(QStringLiteral("Acme"))), EmployeeBytes("ANN", 100));
+    QVERIFY(FileIsFree(W3(QStringLiteral("Acme"))));
+    QVERIFY(FileIsFree(W2(QStringLiteral("Acme"))));
+}
+
+void TstFrmDataModule::w3FileFor_data()
+{
+    QTest::addColumn<QString>("w2");
+    QTest::addColumn<QString>("w3");
+    QTest::newRow("plain") << QStringLiteral("/data/Acme.W225") << QStringLiteral("/data/Acme.W325");
+    QTest::newRow("points in the name")
+        << QStringLiteral("/data/Acme 2025.old.W225") << QStringLiteral("/data/Acme 2025.old.W325");
+    QTest::newRow("lower-case extension")
+        << QStringLiteral("/data/acme.w225") << QStringLiteral("/data/acme.W325");
+    QTest::newRow("no extension, point in the folder")
+        << QStringLiteral("/data.d/Acme") << QStringLiteral("/data.d/Acme.W325");
+}
+
+void TstFrmDataModule::w3FileFor()
+{
+    QFETCH(QString, w2);
+    QFETCH(QString, w3);
+    QCOMPARE(W3FileFor(w2), w3);
 }
 
 QMRK_TEST_MAIN(TstFrmDataModule)
