@@ -12,14 +12,14 @@ namespace {
 // The record layouts written out again from the file format's tables, so the
 // program's own tables and accessors are checked against them, not against
 // themselves. Type: 'S' Str[n], 'M' money, 'F' flag, 'I' int32.
-struct TSpecField {
+struct TLayoutRow {
     const char *Name;
     int Offset;
     char Type;
     int N;
 };
 
-const TSpecField EmployerSpec[] = {
+const TLayoutRow EmployerRows[] = {
     { "EmployerControlNumber", 0, 'S', 10 },
     { "KindOfPayer941", 11, 'F', 1 },
     { "KindOfPayerMilitary", 12, 'F', 1 },
@@ -76,7 +76,7 @@ const TSpecField EmployerSpec[] = {
     { "FinalReturn", 606, 'F', 1 },
 };
 
-const TSpecField EmployeeSpec[] = {
+const TLayoutRow EmployeeRows[] = {
     { "EmployeeSSN", 0, 'S', 11 },
     { "ControlNumber", 12, 'S', 10 },
     { "FirstName", 23, 'S', 15 },
@@ -289,11 +289,11 @@ bool IsEmployer(const QString &Record)
     return Record == QLatin1String("employer");
 }
 
-std::span<const TSpecField> Spec(const QString &Record)
+std::span<const TLayoutRow> Rows(const QString &Record)
 {
     if (IsEmployer(Record))
-        return EmployerSpec;
-    return EmployeeSpec;
+        return EmployerRows;
+    return EmployeeRows;
 }
 
 std::span<const TFieldDef> CodeFields(const QString &Record)
@@ -319,7 +319,7 @@ const QList<QPair<int, int>> &Filler(const QString &Record)
 }
 
 // A value for each field that differs from its neighbours' and fills a text.
-QVariant SampleValue(const TSpecField &Field)
+QVariant SampleValue(const TLayoutRow &Field)
 {
     switch (Field.Type) {
     case 'S':
@@ -334,7 +334,7 @@ QVariant SampleValue(const TSpecField &Field)
     }
 }
 
-void PutSample(TRecordBytes &Bytes, const TSpecField &Field)
+void PutSample(TRecordBytes &Bytes, const TLayoutRow &Field)
 {
     const QVariant Value = SampleValue(Field);
     switch (Field.Type) {
@@ -394,7 +394,7 @@ void TstRecords::fieldTable_data()
     QTest::addColumn<int>("index");
     for (const char *Name : { "employer", "employee" }) {
         const QString Record = QLatin1String(Name);
-        const std::span<const TSpecField> Fields = Spec(Record);
+        const std::span<const TLayoutRow> Fields = Rows(Record);
         for (int I = 0; I < int(Fields.size()); ++I)
             QTest::addRow("%s %s", qPrintable(Record), Fields[I].Name) << Record << I;
     }
@@ -404,7 +404,7 @@ void TstRecords::fieldTable()
 {
     QFETCH(QString, record);
     QFETCH(int, index);
-    const TSpecField &Expected = Spec(record)[index];
+    const TLayoutRow &Expected = Rows(record)[index];
     const std::span<const TFieldDef> Fields = CodeFields(record);
     QVERIFY(index < int(Fields.size()));
     const TFieldDef &Field = Fields[index];
@@ -421,7 +421,7 @@ void TstRecords::fieldTable()
 void TstRecords::fieldCount()
 {
     QFETCH(QString, record);
-    QCOMPARE(CodeFields(record).size(), Spec(record).size());
+    QCOMPARE(CodeFields(record).size(), Rows(record).size());
 }
 
 void TstRecords::onlyFillerUncovered()
@@ -444,7 +444,7 @@ void TstRecords::accessors_data()
     QTest::addColumn<int>("index");
     for (const char *Name : { "employer", "employee" }) {
         const QString Record = QLatin1String(Name);
-        const std::span<const TSpecField> Fields = Spec(Record);
+        const std::span<const TLayoutRow> Fields = Rows(Record);
         for (int I = 0; I < int(Fields.size()); ++I)
             QTest::addRow("%s %s", qPrintable(Record), Fields[I].Name) << Record << I;
     }
@@ -456,7 +456,7 @@ void TstRecords::accessors()
 {
     QFETCH(QString, record);
     QFETCH(int, index);
-    const TSpecField &Field = Spec(record)[index];
+    const TLayoutRow &Field = Rows(record)[index];
     TRecordBytes Fixture(RecordSize(record));
     PutSample(Fixture, Field);
     const TAccessor &Access = Accessor(record, QLatin1String(Field.Name));
@@ -523,7 +523,7 @@ void TstRecords::fillerAndReservedKept()
         Expected.Fill(Offset, Count, char(0xA5));
     }
     QByteArray Bytes = Before;
-    for (const TSpecField &Field : Spec(record)) {
+    for (const TLayoutRow &Field : Rows(record)) {
         Bytes = Accessor(record, QLatin1String(Field.Name)).Set(Bytes, SampleValue(Field));
         PutSample(Expected, Field);
     }
