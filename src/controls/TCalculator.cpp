@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
+#include <QToolButton>
 
 namespace {
 
@@ -119,17 +119,17 @@ TCalculator::TCalculator(const QString &FieldText, int Precision, QWidget *Paren
     Refresh();
 }
 
-QPushButton *TCalculator::AddButton(
+QToolButton *TCalculator::AddButton(
     const QString &Name, const QString &Caption, const QString &Hint, const std::function<void()> &Action)
 {
-    auto *Button = new QPushButton(Caption, this);
+    auto *Button = new QToolButton(this);
+    Button->setText(Caption);
     Button->setObjectName(Name);
     // Speed buttons: the keys keep going to the calculator.
     Button->setFocusPolicy(Qt::NoFocus);
-    Button->setAutoDefault(false);
     if (!Hint.isEmpty())
         Button->setToolTip(Hint);
-    connect(Button, &QPushButton::clicked, this, [this, Action] {
+    connect(Button, &QToolButton::clicked, this, [this, Action] {
         Action();
         Refresh();
     });
@@ -183,9 +183,9 @@ void TCalculator::LayOut()
     Grid->setSpacing(4);
     Grid->addWidget(FDisplay, 0, 0, 1, 5);
     for (const TButtonDef &Def : ButtonDefs) {
-        QPushButton *Button = FButtons.value(QString::fromLatin1(Def.Name));
-        Button->setMinimumSize(40, 28);
-        Button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+        QToolButton *Button = FButtons.value(QString::fromLatin1(Def.Name));
+        Button->setMinimumSize(46, 28);
+        Button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         Grid->addWidget(Button, Def.Row, Def.Column, Def.RowSpan, Def.ColumnSpan);
     }
     setFixedSize(sizeHint());
@@ -197,7 +197,7 @@ void TCalculator::Refresh()
     FButtons.value(QStringLiteral("BtnRcl"))->setEnabled(FEngine.RecallEnabled());
 }
 
-QPushButton *TCalculator::ButtonForKey(const QKeyEvent *Event) const
+QToolButton *TCalculator::ButtonForKey(const QKeyEvent *Event) const
 {
     switch (Event->key()) {
     case Qt::Key_Backspace:
@@ -221,7 +221,7 @@ void TCalculator::keyPressEvent(QKeyEvent *Event)
             move(Screen->availableGeometry().topLeft());
         return;
     }
-    if (QPushButton *Button = ButtonForKey(Event)) {
+    if (QToolButton *Button = ButtonForKey(Event)) {
         // A disabled button (rcL with nothing stored) does nothing.
         Button->click();
         return;

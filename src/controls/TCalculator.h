@@ -8,7 +8,7 @@
 #include <functional>
 
 class QLabel;
-class QPushButton;
+class QToolButton;
 
 // The calculator window of the amount fields: a display, buttons that take
 // no focus, and a key for every button. "Get" copies the field's amount in,
@@ -22,13 +22,13 @@ public:
     bool PutKey() const { return FEngine.PutKey(); }
     const TCalculatorEngine &Engine() const { return FEngine; }
     // The button a key stands for (letters in either case); null when none.
-    QPushButton *ButtonForKey(const QKeyEvent *Event) const;
+    QToolButton *ButtonForKey(const QKeyEvent *Event) const;
 
 protected:
     void keyPressEvent(QKeyEvent *Event) override;
 
 private:
-    QPushButton *AddButton(const QString &Name, const QString &Caption, const QString &Hint,
+    QToolButton *AddButton(const QString &Name, const QString &Caption, const QString &Hint,
         const std::function<void()> &Action);
     void BuildButtons();
     void LayOut();
@@ -36,5 +36,5 @@ private:
 
     TCalculatorEngine FEngine;
     QLabel *FDisplay = nullptr;
-    QHash<QString, QPushButton *> FButtons;
+    QHash<QString, QToolButton *> FButtons;
 };

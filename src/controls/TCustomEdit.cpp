@@ -53,14 +53,14 @@ QChar TCustomEdit::KeyChar(const QKeyEvent *Event)
 void TCustomEdit::focusInEvent(QFocusEvent *Event)
 {
     QLineEdit::focusInEvent(Event);
-    if (TFocusGuard::IsFieldMove(Event))
+    if (TFocusGuard::Enters(this, Event, FEntered))
         DoEnter();
 }
 
 void TCustomEdit::focusOutEvent(QFocusEvent *Event)
 {
     QLineEdit::focusOutEvent(Event);
-    if (TFocusGuard::IsFieldMove(Event))
+    if (TFocusGuard::Leaves(this, Event, FEntered))
         DoExit();
 }
 
@@ -111,8 +111,17 @@ void TCustomEdit::PasteFromClipboard()
         InsertPasted(QGuiApplication::clipboard()->text());
 }
 
-void TCustomEdit::TakeFocusBack(const QString &FailureText)
+void TCustomEdit::RefuseExit(
+    const QString &Message, int Flags, const QString &FailureText, const std::function<void()> &BeforeRestore)
 {
-    if (!TFocusGuard::Restore(this))
+    bool Restored = false;
+    {
+        TFocusGuard Guard(this);
+        MsgBox(Message, AppTitle(), Flags);
+        if (BeforeRestore)
+            BeforeRestore();
+        Restored = Guard.Restore();
+    }
+    if (!Restored)
         MsgBox(FailureText, AppTitle(), MsgFlag::IconError);
 }

@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <functional>
+
 // Base of the single-line entry fields: alignment that works in a one-line
 // field, a background colour, enter and exit notifications for the window
 // (only for moves between fields, see TFocusGuard), and a paste that goes
@@ -40,12 +42,15 @@ protected:
     virtual void EditKeyPress(QKeyEvent *Event) { QLineEdit::keyPressEvent(Event); }
     // Text pasted from the clipboard; the default inserts it as it is.
     virtual void InsertPasted(const QString &Text) { insert(Text); }
-    // After a refused exit: the focus goes back to the field, or, when it
+    // The field refuses to be left: Message is shown with Flags, then
+    // BeforeRestore runs, then the focus goes back to the field; when it
     // cannot, FailureText is shown as an error.
-    void TakeFocusBack(const QString &FailureText);
+    void RefuseExit(const QString &Message, int Flags, const QString &FailureText,
+        const std::function<void()> &BeforeRestore = {});
 
 private:
     void PasteFromClipboard();
 
+    bool FEntered = false;
     TAlignment FAlignment = TAlignment::LeftJustify;
 };

@@ -31,8 +31,8 @@ void TDateEdit::DoExit()
     TMaskedEdit::DoExit();
     if (Text() == EmptyDateText() || IsValidDateText(Text()))
         return;
-    ShowInvalidDate();
-    TakeFocusBack(QStringLiteral("A non fatal error has occured in the program.~Click on OK to continue."));
+    RefuseExit(Text() + QStringLiteral(" is not a valid date."), MsgFlag::IconError,
+        QStringLiteral("A non fatal error has occured in the program.~Click on OK to continue."));
 }
 
 void TDateEdit::CheckTypedDate()

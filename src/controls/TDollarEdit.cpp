@@ -108,28 +108,29 @@ void TDollarEdit::DoEnter()
 void TDollarEdit::DoExit()
 {
     ShowEditForm();
-    const bool Refused = ExitRefused();
-    if (!Refused)
+    int Flags = 0;
+    const QString Refusal = ExitRefusal(Flags);
+    if (Refusal.isEmpty()) {
         ShowDisplayForm();
-    TCustomEdit::DoExit();
-    if (Refused)
-        TakeFocusBack(QString::fromLatin1(NonFatalError));
+        TCustomEdit::DoExit();
+        return;
+    }
+    RefuseExit(Refusal, Flags, QString::fromLatin1(NonFatalError), [this] { TCustomEdit::DoExit(); });
 }
 
-bool TDollarEdit::ExitRefused()
+QString TDollarEdit::ExitRefusal(int &Flags) const
 {
     if (FRequired && FFieldValue == 0) {
-        MsgBox(QStringLiteral("This field is required!"), AppTitle(), MsgFlag::IconWarning);
-        return true;
+        Flags = MsgFlag::IconWarning;
+        return QStringLiteral("This field is required!");
     }
     // A lower limit above zero cannot be checked while the amount is typed
     // (every amount starts small), so it is checked when the field is left.
     if (FMinValue > 0 && FFieldValue != 0 && FFieldValue < FMinValue) {
-        MsgBox(QStringLiteral("This field does not accept amounts less than ") + DisplayPattern(FMinValue),
-            AppTitle(), MsgFlag::IconError);
-        return true;
+        Flags = MsgFlag::IconError;
+        return QStringLiteral("This field does not accept amounts less than ") + DisplayPattern(FMinValue);
     }
-    return false;
+    return QString();
 }
 
 void TDollarEdit::EditKeyPress(QKeyEvent *Event)

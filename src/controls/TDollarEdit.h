@@ -54,7 +54,8 @@ protected:
 private:
     bool FilterKey(QChar Key, bool Typed);
     bool RefusedByLimits(QChar Key);
-    bool ExitRefused();
+    // The message that keeps the field from being left; empty when none.
+    QString ExitRefusal(int &Flags) const;
     void ShowEditForm();
     void ShowDisplayForm();
     void PutCalculatorResult(const QString &Display);

@@ -35,14 +35,17 @@ bool TFieldHighlight::eventFilter(QObject *Watched, QEvent *Event)
     if (Event->type() != QEvent::FocusIn && Event->type() != QEvent::FocusOut)
         return false;
     const auto *Focus = static_cast<QFocusEvent *>(Event);
-    if (!TFocusGuard::IsFieldMove(Focus))
-        return false;
     auto *Field = static_cast<QWidget *>(Watched);
-    if (Focus->gotFocus()) {
+    bool Entered = FCurrent == Field;
+    if (TFocusGuard::Enters(Field, Focus, Entered)) {
+        if (FCurrent)
+            SetFieldColor(FCurrent, FOldColor);
+        FCurrent = Field;
         FOldColor = FieldColor(Field);
         SetFieldColor(Field, HighlightColor());
-    } else if (FOldColor.isValid()) {
+    } else if (TFocusGuard::Leaves(Field, Focus, Entered)) {
         SetFieldColor(Field, FOldColor);
+        FCurrent = nullptr;
     }
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
 class QWidget;
 
@@ -21,4 +22,6 @@ protected:
 
 private:
     QColor FOldColor;
+    // The field painted with the highlight.
+    QPointer<QWidget> FCurrent;
 };

@@ -73,8 +73,7 @@ void TFilterEdit::DoExit()
     TCustomEdit::DoExit();
     if (!FRequired || !TrimText(text()).isEmpty())
         return;
-    MsgBox(QStringLiteral("This field is required!"), AppTitle(), MsgFlag::IconWarning);
-    TakeFocusBack(
+    RefuseExit(QStringLiteral("This field is required!"), MsgFlag::IconWarning,
         QStringLiteral("A non-fatal error has occured in the\r\nprogram. Click on Ok to continue."));
 }
 

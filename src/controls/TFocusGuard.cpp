@@ -5,33 +5,53 @@
 
 namespace {
 
-bool RestoringFocus = false;
+// The field that refuses to be left, while it does.
+QPointer<QWidget> RefusingField;
+bool Refusing = false;
 
 } // namespace
 
-bool TFocusGuard::Restore(QWidget *Field)
+TFocusGuard::TFocusGuard(QWidget *Field)
+    : FField(Field)
+    , FOuter(RefusingField)
 {
-    RestoringFocus = true;
-    Field->setFocus(Qt::OtherFocusReason);
-    RestoringFocus = false;
-    return Field->isEnabled() && Field->isVisible() && Field->window()->focusWidget() == Field;
+    RefusingField = Field;
+    Refusing = true;
 }
 
-bool TFocusGuard::Restoring()
+TFocusGuard::~TFocusGuard()
 {
-    return RestoringFocus;
+    RefusingField = FOuter;
+    Refusing = !FOuter.isNull();
 }
 
-bool TFocusGuard::IsFieldMove(const QFocusEvent *Event)
+bool TFocusGuard::Restore()
 {
-    switch (Event->reason()) {
-    case Qt::ActiveWindowFocusReason:
-    case Qt::PopupFocusReason:
-    case Qt::MenuBarFocusReason:
+    if (!FField)
         return false;
-    default:
-        // While a field takes the focus back, the one that was about to get
-        // it loses it again without ever having been entered.
-        return Event->gotFocus() || !RestoringFocus;
-    }
+    FField->setFocus(Qt::OtherFocusReason);
+    return FField->isEnabled() && FField->isVisible() && FField->window()->focusWidget() == FField;
+}
+
+bool TFocusGuard::Ignored(const QWidget *Field, const QFocusEvent *Event)
+{
+    if (Refusing && Field != RefusingField)
+        return true;
+    return Event->reason() == Qt::PopupFocusReason || Event->reason() == Qt::MenuBarFocusReason;
+}
+
+bool TFocusGuard::Enters(const QWidget *Field, const QFocusEvent *Event, bool &Entered)
+{
+    if (Entered || Ignored(Field, Event))
+        return false;
+    Entered = true;
+    return true;
+}
+
+bool TFocusGuard::Leaves(const QWidget *Field, const QFocusEvent *Event, bool &Entered)
+{
+    if (!Entered || Ignored(Field, Event) || Event->reason() == Qt::ActiveWindowFocusReason)
+        return false;
+    Entered = false;
+    return true;
 }

@@ -8,9 +8,9 @@
 #include "TFieldHighlight.h"
 #include "TScriptedInteraction.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -56,6 +56,8 @@ private Q_SLOTS:
     void leavingEmptyOrMinusShowsZero_data();
     void leavingEmptyOrMinusShowsZero();
     void negativeAmountsShowRed();
+    void firstFieldOfAShownWindowIsEntered();
+    void comingBackToTheWindowEntersNothing();
     void requiredFieldKeepsTheFocus();
     void requiredFieldThatCannotTakeTheFocus();
     void positiveMinValueCheckedOnLeaving();
@@ -347,6 +349,46 @@ void TstControlsDollarEdit::negativeAmountsShowRed()
     QCOMPARE(FEdit->palette().color(QPalette::Text), QColor(Qt::darkBlue));
 }
 
+void TstControlsDollarEdit::firstFieldOfAShownWindowIsEntered()
+{
+    QWidget Window;
+    auto *First = new TDollarEdit(&Window);
+    auto *Second = new QLineEdit(&Window);
+    Second->move(0, 30);
+    First->SetValue(1234.5);
+    QSignalSpy Enters(First, &TDollarEdit::Enter);
+    Window.show();
+    Window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Window));
+    QTRY_VERIFY(First->hasFocus());
+    QCOMPARE(Enters.count(), 1);
+    QCOMPARE(First->text(), QStringLiteral("1234.50"));
+    QVERIFY(First->FirstTime());
+    TypeKeys(First, QStringLiteral("7"));
+    QCOMPARE(First->text(), QStringLiteral("7"));
+}
+
+void TstControlsDollarEdit::comingBackToTheWindowEntersNothing()
+{
+    MakeEdit({ .Start = 3 });
+    QSignalSpy Enters(FEdit, &TDollarEdit::Enter);
+    QSignalSpy Exits(FEdit, &TDollarEdit::Exit);
+    FHost->Enter(FEdit);
+    TypeKeys(FEdit, QStringLiteral("12"));
+    QWidget Other;
+    Other.show();
+    Other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&Other));
+    QVERIFY(FHost->ShowActive());
+    QVERIFY(FEdit->hasFocus());
+    QCOMPARE(Enters.count(), 1);
+    QCOMPARE(Exits.count(), 0);
+    QCOMPARE(FEdit->text(), QStringLiteral("12"));
+    QVERIFY(!FEdit->FirstTime());
+    TypeKeys(FEdit, QStringLiteral("3"));
+    QCOMPARE(FEdit->text(), QStringLiteral("123"));
+}
+
 void TstControlsDollarEdit::requiredFieldKeepsTheFocus()
 {
     MakeEdit();
@@ -485,19 +527,20 @@ void TstControlsDollarEdit::calculatorButtons()
     QCOMPARE(Calculator.windowTitle(), QStringLiteral("CALCULATOR"));
     auto *Shown = Calculator.findChild<QLabel *>(QStringLiteral("Display"));
     QVERIFY(Shown->alignment() & Qt::AlignRight);
-    auto *Recall = Calculator.findChild<QPushButton *>(QStringLiteral("BtnRcl"));
+    auto *Recall = Calculator.findChild<QAbstractButton *>(QStringLiteral("BtnRcl"));
     QVERIFY(!Recall->isEnabled());
     for (const char *Name : { "Btn7", "BtnAdd", "Btn3", "BtnEquals", "BtnSto" }) {
-        auto *Button = Calculator.findChild<QPushButton *>(QString::fromLatin1(Name));
+        auto *Button = Calculator.findChild<QAbstractButton *>(QString::fromLatin1(Name));
         QVERIFY2(Button, Name);
         QCOMPARE(Button->focusPolicy(), Qt::NoFocus);
         QTest::mouseClick(Button, Qt::LeftButton);
     }
     QCOMPARE(Shown->text(), QStringLiteral("10"));
     QVERIFY(Recall->isEnabled());
-    QCOMPARE(Calculator.findChild<QPushButton *>(QStringLiteral("BtnSum"))->text(), QStringLiteral("suM"));
     QCOMPARE(
-        Calculator.findChild<QPushButton *>(QStringLiteral("BtnAllClear"))->text(), QStringLiteral("AC"));
+        Calculator.findChild<QAbstractButton *>(QStringLiteral("BtnSum"))->text(), QStringLiteral("suM"));
+    QCOMPARE(
+        Calculator.findChild<QAbstractButton *>(QStringLiteral("BtnAllClear"))->text(), QStringLiteral("AC"));
 }
 
 void TstControlsDollarEdit::calculatorHomeKey()
