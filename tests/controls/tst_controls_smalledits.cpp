@@ -16,7 +16,9 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
 #include <QPushButton>
 
 namespace {
@@ -66,6 +68,7 @@ private Q_SLOTS:
     void filterCaseShortcuts_data();
     void filterCaseShortcuts();
     void filterPaste();
+    void contextMenuPaste();
     void filterRequired();
     void filterRequiredThatCannotTakeTheFocus();
     void maskedText_data();
@@ -394,6 +397,25 @@ void TstControlsSmallEdits::filterPaste()
     QGuiApplication::clipboard()->setText(QStringLiteral("ab-12 3"));
     QTest::keyClick(Edit, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(Edit->text(), QStringLiteral("AB123"));
+}
+
+void TstControlsSmallEdits::contextMenuPaste()
+{
+    auto *Edit = Make<TFilterEdit>(QStringLiteral("Boxf_d"));
+    Edit->SetValidChars(QStringLiteral("[0..9,-]"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("12a-3 b"));
+    QContextMenuEvent Event(QContextMenuEvent::Keyboard, QPoint(5, 5), Edit->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(Edit, &Event);
+    QMenu *Menu = nullptr;
+    QTRY_VERIFY((Menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) != nullptr);
+    QAction *Paste = nullptr;
+    for (QAction *Action : Menu->actions())
+        if (Action->text().contains(QStringLiteral("Paste")))
+            Paste = Action;
+    QVERIFY(Paste);
+    Paste->trigger();
+    Menu->close();
+    QCOMPARE(Edit->text(), QStringLiteral("12-3"));
 }
 
 void TstControlsSmallEdits::filterRequired()
