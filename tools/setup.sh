@@ -7,7 +7,7 @@ mode=${1:-run}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
-build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libpcre2-dev fonts-liberation2)
+build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libpcre2-dev fonts-liberation2)
 test_packages=(poppler-utils xvfb xauth)
 
 install_missing() {

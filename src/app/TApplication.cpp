@@ -4,9 +4,18 @@
 #include "EException.h"
 #include "MsgBox.h"
 
+// The help topics and icons live in a static library, whose resources are
+// not registered on their own.
+static void RegisterResources()
+{
+    Q_INIT_RESOURCE(help);
+    Q_INIT_RESOURCE(icons);
+}
+
 TApplication::TApplication(int &Argc, char **Argv)
     : QApplication(Argc, Argv)
 {
+    RegisterResources();
     setApplicationName(QStringLiteral("qmrk-w2"));
     setApplicationDisplayName(AppTitle());
     setApplicationVersion(AppVersion());

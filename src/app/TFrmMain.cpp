@@ -1,11 +1,569 @@
 #include "TFrmMain.h"
 
 #include "AppInfo.h"
+#include "CompanyFiles.h"
+#include "EException.h"
+#include "FileUtils.h"
+#include "MsgBox.h"
+#include "ShellRules.h"
+#include "TAppGlobals.h"
+#include "TAppRegistry.h"
+#include "TApplication.h"
+#include "TDesktop.h"
+#include "TFilterEdit.h"
+#include "TFrmBackupRestore.h"
+#include "TFrmDataModule.h"
+#include "TFrmNewFileDlg.h"
+#include "TFrmPassword.h"
+#include "TFrmWelcome.h"
+#include "THelpSystem.h"
+#include "TRecordSet.h"
+#include "TUserInteraction.h"
+#include "TextUtils.h"
 
-TFrmMain::TFrmMain(QWidget *Parent)
-    : QMainWindow(Parent)
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString VersionText = QStringLiteral("2025.00");
+const QString CompanyFilter = QStringLiteral("Quillmark W-2 Files (*.W225 *.w225)");
+constexpr int ClientWidth = 624;
+constexpr int ClientHeight = 437;
+
+QString RecentFilesKey()
+{
+    return TAppGlobals::Instance().RegBaseKey + QStringLiteral("RecentFiles");
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(const QStringList &Arguments, QWidget *Parent)
+    : QMainWindow(Parent,
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , FArguments(Arguments)
 {
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(AppTitle());
-    resize(800, 600);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/program.svg")));
+    THelpSystem::SetHelpContext(this, 1);
+    CreateMenus();
+    CreateToolBar();
+    CreateMessagePanel();
+    setWindowTitle(QStringLiteral("Quillmark W-2 Version ") + VersionText);
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen *Screen = QGuiApplication::primaryScreen())
+        move(Screen->availableGeometry().center() - rect().center());
+}
+
+QAction *TFrmMain::AddItem(QMenu *Menu, const char *Name, const QString &Caption,
+    const QKeySequence &Shortcut, int HelpContext, void (TFrmMain::*Handler)())
+{
+    QAction *Item = Menu->addAction(Caption);
+    Item->setObjectName(QLatin1String(Name));
+    Item->setShortcut(Shortcut);
+    if (HelpContext > 0)
+        Item->setProperty("HelpContext", HelpContext);
+    if (Handler)
+        connect(Item, &QAction::triggered, this,
+            [this, Handler] { RunCommand([this, Handler] { (this->*Handler)(); }); });
+    return Item;
+}
+
+void TFrmMain::CreateMenus()
+{
+    MnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MnuFile->setObjectName(QStringLiteral("MnuFile"));
+    MnuOpen = AddItem(MnuFile, "MnuOpen", QStringLiteral("&Open ..."), QKeySequence(QStringLiteral("Ctrl+O")),
+        2, &TFrmMain::MnuOpenClick);
+    MnuNew = AddItem(MnuFile, "MnuNew", QStringLiteral("&New ..."), QKeySequence(QStringLiteral("Ctrl+N")), 3,
+        &TFrmMain::MnuNewClick);
+    MnuSaveAs = AddItem(MnuFile, "MnuSaveAs", QStringLiteral("Save &As ..."),
+        QKeySequence(QStringLiteral("Ctrl+A")), 4, &TFrmMain::MnuSaveAsClick);
+    MnuBackup = AddItem(MnuFile, "MnuBackup", QStringLiteral("&Backup ..."),
+        QKeySequence(QStringLiteral("Ctrl+B")), 5, &TFrmMain::MnuBackupClick);
+    MnuRestore = AddItem(MnuFile, "MnuRestore", QStringLiteral("&Restore ..."),
+        QKeySequence(QStringLiteral("Ctrl+R")), 6, &TFrmMain::MnuRestoreClick);
+    MnuClose = AddItem(MnuFile, "MnuClose", QStringLiteral("&Close Employer File"),
+        QKeySequence(QStringLiteral("Ctrl+F4")), 0, &TFrmMain::MnuCloseClick);
+    MnuFile->addSeparator();
+    MnuPrintSetup = AddItem(
+        MnuFile, "MnuPrintSetup", QStringLiteral("Print &Setup"), {}, 7, &TFrmMain::NotAvailableYet);
+    MnuPrintLabels = AddItem(
+        MnuFile, "MnuPrintLabels", QStringLiteral("Print &Labels"), {}, 8, &TFrmMain::NotAvailableYet);
+    MnuFile->addSeparator();
+    for (int I = 0; I < 10; ++I) {
+        QAction *Item = MnuFile->addAction(QString());
+        Item->setObjectName(QStringLiteral("MnuMRU%1").arg(I));
+        Item->setData(I);
+        Item->setVisible(false);
+        connect(Item, &QAction::triggered, this, [this, I] { RunCommand([this, I] { MnuMRUClick(I); }); });
+        MnuMRU.append(Item);
+    }
+    MnuMRUSeparator = MnuFile->addSeparator();
+    MnuMRUSeparator->setObjectName(QStringLiteral("MnuMRUSeparator"));
+    MnuMRUSeparator->setVisible(false);
+    MnuExit = AddItem(MnuFile, "MnuExit", QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+X")), 0,
+        &TFrmMain::MnuExitClick);
+
+    MnuForms = menuBar()->addMenu(QStringLiteral("F&orms"));
+    MnuForms->setObjectName(QStringLiteral("MnuForms"));
+    MnuFormW2
+        = AddItem(MnuForms, "MnuFormW2", QStringLiteral("Form W-&2"), {}, 9, &TFrmMain::NotAvailableYet);
+    MnuFormW3
+        = AddItem(MnuForms, "MnuFormW3", QStringLiteral("Form W-&3"), {}, 10, &TFrmMain::NotAvailableYet);
+
+    MnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    MnuTools->setObjectName(QStringLiteral("MnuTools"));
+    MnuTransfer
+        = AddItem(MnuTools, "MnuTransfer", QStringLiteral("&Transfer"), {}, 12, &TFrmMain::MnuTransferClick);
+    MnuTools->addSeparator();
+    MnuEFW2
+        = AddItem(MnuTools, "MnuEFW2", QStringLiteral("&EFW2 Module"), {}, 19, &TFrmMain::NotAvailableYet);
+    MnuTools->addSeparator();
+    MnuPassword = AddItem(
+        MnuTools, "MnuPassword", QStringLiteral("&Password ..."), {}, 14, &TFrmMain::MnuPasswordClick);
+
+    MnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    MnuHelp->setObjectName(QStringLiteral("MnuHelp"));
+    MnuContents = AddItem(MnuHelp, "MnuContents", QStringLiteral("&Contents"), {}, 0, nullptr);
+    connect(MnuContents, &QAction::triggered, this, [] { THelpSystem::ShowTopic(1); });
+    MnuTechnicalSupport
+        = AddItem(MnuHelp, "MnuTechnicalSupport", QStringLiteral("&Technical Support"), {}, 0, nullptr);
+    connect(MnuTechnicalSupport, &QAction::triggered, this, [] { THelpSystem::ShowTopic(15); });
+    MnuLicenseAgreement
+        = AddItem(MnuHelp, "MnuLicenseAgreement", QStringLiteral("&License Agreement"), {}, 0, nullptr);
+    connect(MnuLicenseAgreement, &QAction::triggered, this, [] { THelpSystem::ShowTopic(17); });
+    MnuIRSInstructions = AddItem(MnuHelp, "MnuIRSInstructions", QStringLiteral("&IRS Instructions"), {}, 0,
+        &TFrmMain::NotAvailableYet);
+    MnuHelp->addSeparator();
+    MnuWebUpdate
+        = AddItem(MnuHelp, "MnuWebUpdate", QStringLiteral("&Web Update"), {}, 0, &TFrmMain::NotAvailableYet);
+    MnuHelp->addSeparator();
+    MnuAbout = AddItem(MnuHelp, "MnuAbout", QStringLiteral("About ..."), {}, 1, &TFrmMain::NotAvailableYet);
+}
+
+QToolButton *TFrmMain::AddButton(const char *Name, const QString &Hint, const QString &Icon, QAction *Command)
+{
+    auto *Button = new QToolButton(this);
+    Button->setObjectName(QLatin1String(Name));
+    Button->setIcon(QIcon(QStringLiteral(":/icons/") + Icon));
+    Button->setIconSize(QSize(24, 24));
+    Button->setFixedSize(32, 32);
+    Button->setAutoRaise(true);
+    Button->setToolTip(Hint);
+    Button->setAccessibleName(Hint);
+    Button->setFocusPolicy(Qt::NoFocus);
+    connect(Button, &QToolButton::clicked, Command, &QAction::trigger);
+    return Button;
+}
+
+void TFrmMain::CreateToolBar()
+{
+    auto *Bar = new QToolBar(this);
+    Bar->setObjectName(QStringLiteral("ToolBar"));
+    Bar->setMovable(false);
+    Bar->setFloatable(false);
+    Bar->setFixedHeight(34);
+    Bar->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, Bar);
+    BtnNew = AddButton("BtnNew", QStringLiteral("New"), QStringLiteral("new.svg"), MnuNew);
+    BtnOpen = AddButton("BtnOpen", QStringLiteral("Open"), QStringLiteral("open.svg"), MnuOpen);
+    BtnSaveAs = AddButton("BtnSaveAs", QStringLiteral("Save As"), QStringLiteral("saveas.svg"), MnuSaveAs);
+    BtnBackup = AddButton("BtnBackup", QStringLiteral("Backup"), QStringLiteral("backup.svg"), MnuBackup);
+    BtnRestore
+        = AddButton("BtnRestore", QStringLiteral("Restore"), QStringLiteral("restore.svg"), MnuRestore);
+    BtnFormW2 = AddButton("BtnFormW2", QStringLiteral("Form W-2"), QStringLiteral("formw2.svg"), MnuFormW2);
+    BtnFormW3 = AddButton("BtnFormW3", QStringLiteral("Form W-3"), QStringLiteral("formw3.svg"), MnuFormW3);
+    BtnHelp = AddButton("BtnHelp", QStringLiteral("Help"), QStringLiteral("help.svg"), MnuContents);
+    for (QToolButton *Button :
+        { BtnNew, BtnOpen, BtnSaveAs, BtnBackup, BtnRestore, BtnFormW2, BtnFormW3, BtnHelp })
+        Bar->addWidget(Button);
+}
+
+void TFrmMain::CreateMessagePanel()
+{
+    auto *Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    setCentralWidget(Client);
+    MessagePanel = new QFrame(Client);
+    MessagePanel->setObjectName(QStringLiteral("MessagePanel"));
+    MessagePanel->setFixedSize(320, 117);
+    MessagePanel->setAutoFillBackground(true);
+    MessagePanel->setStyleSheet(
+        QStringLiteral("#MessagePanel { background: #008080; }"
+                       "#MessagePanel QLabel { color: #ffffff; background: transparent; }"));
+    auto *Title = new QLabel(QStringLiteral("There is no Payer file open"), MessagePanel);
+    Title->setObjectName(QStringLiteral("LblNoFile"));
+    QFont Large = Title->font();
+    Large.setBold(true);
+    Large.setPointSizeF(Large.pointSizeF() * 1.3);
+    Title->setFont(Large);
+    Title->setAlignment(Qt::AlignCenter);
+    auto *Layout = new QVBoxLayout(MessagePanel);
+    Layout->setContentsMargins(10, 8, 8, 10);
+    Layout->addWidget(Title);
+    for (const char *Line : { "To create a new payer, select New from the File menu.",
+             "To open an existing payer, select Open from the File menu." }) {
+        auto *Text = new QLabel(QStringLiteral("\u25AA  ") + QLatin1String(Line), MessagePanel);
+        QFont Small = Text->font();
+        Small.setPointSizeF(Small.pointSizeF() * 0.85);
+        Text->setFont(Small);
+        Text->setWordWrap(true);
+        Layout->addWidget(Text);
+    }
+    auto *Centre = new QVBoxLayout(Client);
+    Centre->addStretch();
+    Centre->addWidget(MessagePanel, 0, Qt::AlignHCenter);
+    Centre->addStretch();
+}
+
+TFrmDataModule &TFrmMain::Data() const
+{
+    return *TFrmDataModule::Instance();
+}
+
+void TFrmMain::showEvent(QShowEvent *Event)
+{
+    QMainWindow::showEvent(Event);
+    if (!FStarted) {
+        FStarted = true;
+        RunCommand([this] { FormShow(); });
+    }
+}
+
+void TFrmMain::FormShow()
+{
+    TAppGlobals &Globals = TAppGlobals::Instance();
+    Globals.MaskEmployeeSSN = true;
+    Globals.AppRegistry = std::make_unique<TAppRegistry>();
+    Globals.MasterList.clear();
+    Globals.ProgramDir = TDesktop::ProgramDir();
+    Globals.DataDir = PrepareDataDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    Globals.RegBaseKey = RegBaseKey(IsDevEnvironmentRunning());
+    QDir::setCurrent(Globals.ProgramDir);
+
+    TFrmWelcome Welcome;
+    Welcome.ShowFor(TDesktop::WelcomePauseMs());
+    Welcome.close();
+
+    DeleteUpdateLeftovers(Globals.ProgramDir);
+    setWindowTitle(QStringLiteral("Quillmark W-2 Version ") + VersionText);
+    TFrmDataModule &Module = Data();
+    Module.RSW3->SetRecSize(608);
+    Module.RSW2->SetRecSize(480);
+    connect(&Module, &TFrmDataModule::RecentFileClosed, this,
+        [](const QString &Path) { TAppGlobals::Instance().RecentFileList.AddRecentFile(Path); });
+    connect(&Module, &TFrmDataModule::RecentMenuNeedsRefresh, this, &TFrmMain::RefreshRecentMenu);
+    EnableMenuItems(false);
+    Module.RSW2->SetMaxRec(10000);
+    MnuTransfer->setEnabled(true);
+    Globals.RecentFileList.Load(*Globals.AppRegistry, RecentFilesKey());
+    RefreshRecentMenu();
+
+    const QString CommandLineFile = CommandLineCompanyFile(FArguments);
+    if (!CommandLineFile.isEmpty())
+        OpenCompanyFile(CommandLineFile);
+}
+
+void TFrmMain::closeEvent(QCloseEvent *Event)
+{
+    if (Shutdown()) {
+        Event->accept();
+        return;
+    }
+    // The company could not be written back: closing now would lose what it holds.
+    if (MsgBox(QStringLiteral("The company file could not be written.~Close the program anyway? Changes not "
+                              "written will be lost."),
+            AppTitle(), MsgFlag::YesNo | MsgFlag::IconWarning | MsgFlag::DefaultButton2)
+        == MsgResult::Yes) {
+        Event->accept();
+        return;
+    }
+    Event->ignore();
+}
+
+// False when the open company could not be written back; the error was shown.
+bool TFrmMain::Shutdown()
+{
+    TAppGlobals &Globals = TAppGlobals::Instance();
+    try {
+        if (TFrmDataModule::Instance())
+            Data().CloseCompany();
+    } catch (const EException &Error) {
+        TApplication::ShowException(Error.Message());
+        return false;
+    }
+    QFile::remove(QDir::current().filePath(QStringLiteral("QMRK.RPT")));
+    if (Globals.AppRegistry) {
+        Globals.RecentFileList.Store(*Globals.AppRegistry, RecentFilesKey());
+        if (!Globals.AppRegistry->Flush())
+            MsgBox(QStringLiteral("The list of recent files could not be stored in ")
+                    + Globals.AppRegistry->FileName(),
+                AppTitle(), MsgFlag::IconWarning);
+    }
+    Globals.AppRegistry.reset();
+    Globals.MasterList.clear();
+    return true;
+}
+
+void TFrmMain::RunCommand(const std::function<void()> &Command)
+{
+    try {
+        Command();
+    } catch (const EException &Error) {
+        TApplication::ShowException(Error.Message());
+    }
+}
+
+void TFrmMain::NotAvailableYet()
+{
+    MsgBox(QStringLiteral("This command is not available yet."), AppTitle(), MsgFlag::IconInformation);
+}
+
+void TFrmMain::EnableMenuItems(bool EnableIt)
+{
+    for (QAction *Item : { MnuSaveAs, MnuBackup, MnuRestore, MnuClose, MnuPrintLabels, MnuEFW2, MnuPassword })
+        Item->setEnabled(EnableIt);
+    MnuForms->menuAction()->setEnabled(EnableIt);
+    MnuFormW2->setEnabled(EnableIt);
+    MnuFormW3->setEnabled(EnableIt);
+    for (QToolButton *Button : { BtnSaveAs, BtnBackup, BtnRestore, BtnFormW2, BtnFormW3 })
+        Button->setEnabled(EnableIt);
+    MessagePanel->setVisible(!EnableIt);
+}
+
+void TFrmMain::UpdateFormCaption()
+{
+    const QString Base = QStringLiteral("Quillmark W-2 Version ") + VersionText;
+    TFrmDataModule *Module = TFrmDataModule::Instance();
+    if (Module && Module->CompanyFileOpen)
+        setWindowTitle(
+            Base + QStringLiteral(" - ") + DoubleAmpersands(Module->CurrentEmployer.EmployerName()));
+    else
+        setWindowTitle(Base);
+}
+
+void TFrmMain::RefreshRecentMenu()
+{
+    const TRecentFileList &Recent = TAppGlobals::Instance().RecentFileList;
+    for (int I = 0; I < MnuMRU.size(); ++I) {
+        const QString Entry = Recent.Entry(I);
+        MnuMRU[I]->setText(QStringLiteral("&%1 ").arg(I) + DoubleAmpersands(Entry));
+        MnuMRU[I]->setVisible(!Entry.isEmpty());
+    }
+    MnuMRUSeparator->setVisible(MnuMRU[0]->isVisible());
+}
+
+void TFrmMain::OpenCompanyFile(const QString &Path)
+{
+    TFrmDataModule &Module = Data();
+    try {
+        Module.OpenCompany(Path);
+    } catch (...) {
+        UpdateFormCaption();
+        EnableMenuItems(Module.CompanyFileOpen);
+        throw;
+    }
+    UpdateFormCaption();
+    EnableMenuItems(Module.CompanyFileOpen);
+    Module.FormsReviewState = 0;
+}
+
+void TFrmMain::RestoreCurrentFolder()
+{
+    const QString ProgramDir = TAppGlobals::Instance().ProgramDir;
+    if (QDir::current().absolutePath().compare(QDir(ProgramDir).absolutePath(), Qt::CaseInsensitive) != 0)
+        QDir::setCurrent(ProgramDir);
+}
+
+void TFrmMain::MnuOpenClick()
+{
+    QString Chosen;
+    if (TUserInteraction::Current().SelectOpenFile(QStringLiteral("Open Quillmark W-2 File"),
+            TAppGlobals::Instance().DataDir, CompanyFilter, Chosen)) {
+        if (!HasCompanyExtension(Chosen))
+            MsgBox(QStringLiteral("The selected file is not valid"), AppTitle(), MsgFlag::IconError);
+        else
+            OpenCompanyFile(Chosen);
+    }
+    RestoreCurrentFolder();
+}
+
+void TFrmMain::MnuNewClick()
+{
+    TFrmNewFileDlg Dialog(this);
+    if (Dialog.exec() != QDialog::Accepted || IsBlank(Dialog.NewFileName->text()))
+        return;
+    const QString Path
+        = TAppGlobals::Instance().DataDir + Dialog.NewFileName->text() + QStringLiteral(".W225");
+    if (QFileInfo::exists(Path)) {
+        MsgBox(QStringLiteral("File already exists!"), AppTitle(), MsgFlag::IconError);
+        return;
+    }
+    // The W-3 and W-2 windows that follow a new company come with the form
+    // entry; until then the new pair is created and left open.
+    OpenCompanyFile(Path);
+}
+
+void TFrmMain::MnuSaveAsClick()
+{
+    QString Chosen;
+    if (!TUserInteraction::Current().SelectSaveFile(QStringLiteral("Save Quillmark W-2 File As"),
+            TAppGlobals::Instance().DataDir, CompanyFilter, Chosen)) {
+        RestoreCurrentFolder();
+        return;
+    }
+    const QString TargetName = SaveAsTargetName(Chosen);
+    const QString Target = QFileInfo(Chosen).absolutePath() + QLatin1Char('/') + TargetName;
+    if (QFileInfo::exists(Target)
+        && MsgBox(QStringLiteral("This file already exists. Do you want to replace it?"), AppTitle(),
+               MsgFlag::OkCancel | MsgFlag::IconQuestion | MsgFlag::DefaultButton2)
+            != MsgResult::Ok) {
+        RestoreCurrentFolder();
+        return;
+    }
+    TFrmDataModule &Module = Data();
+    const QString Source = Module.CurrentW2File;
+    const QString SourceW3 = Module.CurrentW3File;
+    CopyWithPairClosed(
+        QStringLiteral("Saving ") + Source + QStringLiteral(" as ") + TargetName,
+        [&] {
+            CopyFileChecked(Source, Target, false);
+            CopyFileChecked(SourceW3, W3FileFor(Target), false);
+        },
+        [&] {
+            if (!CopyFailed) {
+                MsgBox(QStringLiteral("Files have been successfully saved"), AppTitle(), MsgFlag::Ok);
+                Module.CurrentW2File = Target;
+            }
+        });
+    UpdateFormCaption();
+    RestoreCurrentFolder();
+}
+
+void TFrmMain::CopyWithPairClosed(
+    const QString &WaitText, const std::function<void()> &Copy, const std::function<void()> &BeforeReopen)
+{
+    TFrmDataModule &Module = Data();
+    TUserInteraction &Person = TUserInteraction::Current();
+    Person.ShowWaitMessage(AppTitle(), WaitText);
+    Person.BeginWaitCursor();
+    std::exception_ptr Failure;
+    try {
+        Module.RSW2->CloseRecSet();
+        Copy();
+    } catch (...) {
+        Failure = std::current_exception();
+    }
+    Person.EndWaitCursor();
+    Person.HideWaitMessage();
+    // A failed close leaves the pair open; there is nothing to reopen then.
+    if (!Module.RSW2->Active()) {
+        BeforeReopen();
+        Module.SkipPasswordCheck = true;
+        try {
+            Module.OpenCompany(Module.CurrentW2File);
+        } catch (...) {
+            Module.SkipPasswordCheck = false;
+            throw;
+        }
+        Module.SkipPasswordCheck = false;
+    }
+    if (Failure)
+        std::rethrow_exception(Failure);
+}
+
+void TFrmMain::MnuBackupClick()
+{
+    TFrmDataModule &Module = Data();
+    QString Folder;
+    if (!TFrmBackupRestore::Execute(TFrmBackupRestore::TKind::Backup, Module.CurrentW2File, Folder, this))
+        return;
+    const QString Target = AddPathDelimiter(Folder);
+    const QString W2File = Module.CurrentW2File;
+    const QString W3File = Module.CurrentW3File;
+    CopyWithPairClosed(
+        QStringLiteral("Copying files to ") + Folder,
+        [&] {
+            CopyFileChecked(W2File, Target + QFileInfo(W2File).fileName(), false);
+            CopyFileChecked(W3File, Target + QFileInfo(W3File).fileName(), false);
+        },
+        [] {});
+    if (!CopyFailed)
+        MsgBox(QStringLiteral("Backup completed successfully"), AppTitle(), MsgFlag::Ok);
+}
+
+void TFrmMain::MnuRestoreClick()
+{
+    TFrmDataModule &Module = Data();
+    QString Folder;
+    if (!TFrmBackupRestore::Execute(TFrmBackupRestore::TKind::Restore, Module.CurrentW2File, Folder, this))
+        return;
+    const QString Source = AddPathDelimiter(Folder);
+    const QString W2File = Module.CurrentW2File;
+    const QString W3File = Module.CurrentW3File;
+    std::exception_ptr Failure;
+    try {
+        CopyWithPairClosed(
+            QStringLiteral("Copying files from ") + Folder,
+            [&] {
+                CopyFileChecked(Source + QFileInfo(W2File).fileName(), W2File, false);
+                CopyFileChecked(Source + QFileInfo(W3File).fileName(), W3File, false);
+            },
+            [] {});
+    } catch (...) {
+        Failure = std::current_exception();
+    }
+    UpdateFormCaption();
+    Module.FormsReviewState = 0;
+    if (Failure)
+        std::rethrow_exception(Failure);
+    MsgBox(QStringLiteral("File restore completed successfully"), AppTitle(), MsgFlag::Ok);
+}
+
+void TFrmMain::MnuCloseClick()
+{
+    Data().CloseCompany();
+    UpdateFormCaption();
+    EnableMenuItems(false);
+}
+
+void TFrmMain::MnuMRUClick(int Index)
+{
+    const QString Path = TAppGlobals::Instance().RecentFileList.Entry(Index);
+    if (!QFileInfo::exists(Path)) {
+        MsgBox(QStringLiteral("File not found"), AppTitle(), MsgFlag::IconError);
+        return;
+    }
+    if (!IsBlank(Path))
+        OpenCompanyFile(Path);
+}
+
+void TFrmMain::MnuExitClick()
+{
+    close();
+}
+
+void TFrmMain::MnuTransferClick()
+{
+    if (MnuClose->isEnabled())
+        MnuCloseClick();
+    NotAvailableYet();
+}
+
+void TFrmMain::MnuPasswordClick()
+{
+    TFrmPassword Window(Data(), this);
+    Window.exec();
 }

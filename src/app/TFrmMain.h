@@ -1,10 +1,101 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
-// The main window: menus, tool bar and the company state.
+#include <functional>
+
+class QAction;
+class QFrame;
+class QMenu;
+class QToolButton;
+class TFrmDataModule;
+
+// The main window: the hub from which every command starts.
 class TFrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFrmMain(QWidget *Parent = nullptr);
+    // Arguments: the command line without the program's name.
+    explicit TFrmMain(const QStringList &Arguments = {}, QWidget *Parent = nullptr);
+
+    void EnableMenuItems(bool EnableIt);
+    void UpdateFormCaption();
+    void RefreshRecentMenu();
+    // Closes the open pair, opens Path and brings the caption and menus up to date.
+    void OpenCompanyFile(const QString &Path);
+
+    void MnuOpenClick();
+    void MnuNewClick();
+    void MnuSaveAsClick();
+    void MnuBackupClick();
+    void MnuRestoreClick();
+    void MnuCloseClick();
+    void MnuMRUClick(int Index);
+    void MnuExitClick();
+    void MnuTransferClick();
+    void MnuPasswordClick();
+
+    QMenu *MnuFile = nullptr;
+    QAction *MnuOpen = nullptr;
+    QAction *MnuNew = nullptr;
+    QAction *MnuSaveAs = nullptr;
+    QAction *MnuBackup = nullptr;
+    QAction *MnuRestore = nullptr;
+    QAction *MnuClose = nullptr;
+    QAction *MnuPrintSetup = nullptr;
+    QAction *MnuPrintLabels = nullptr;
+    QList<QAction *> MnuMRU;
+    QAction *MnuMRUSeparator = nullptr;
+    QAction *MnuExit = nullptr;
+    QMenu *MnuForms = nullptr;
+    QAction *MnuFormW2 = nullptr;
+    QAction *MnuFormW3 = nullptr;
+    QMenu *MnuTools = nullptr;
+    QAction *MnuTransfer = nullptr;
+    QAction *MnuEFW2 = nullptr;
+    QAction *MnuPassword = nullptr;
+    QMenu *MnuHelp = nullptr;
+    QAction *MnuContents = nullptr;
+    QAction *MnuTechnicalSupport = nullptr;
+    QAction *MnuLicenseAgreement = nullptr;
+    QAction *MnuIRSInstructions = nullptr;
+    QAction *MnuWebUpdate = nullptr;
+    QAction *MnuAbout = nullptr;
+
+    QToolButton *BtnNew = nullptr;
+    QToolButton *BtnOpen = nullptr;
+    QToolButton *BtnSaveAs = nullptr;
+    QToolButton *BtnBackup = nullptr;
+    QToolButton *BtnRestore = nullptr;
+    QToolButton *BtnFormW2 = nullptr;
+    QToolButton *BtnFormW3 = nullptr;
+    QToolButton *BtnHelp = nullptr;
+    QFrame *MessagePanel = nullptr;
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    void closeEvent(QCloseEvent *Event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateMessagePanel();
+    QAction *AddItem(QMenu *Menu, const char *Name, const QString &Caption, const QKeySequence &Shortcut,
+        int HelpContext, void (TFrmMain::*Handler)());
+    QToolButton *AddButton(const char *Name, const QString &Hint, const QString &Icon, QAction *Command);
+    void FormShow();
+    bool Shutdown();
+    // Runs a command; an error it raises is shown in the program's error box.
+    void RunCommand(const std::function<void()> &Command);
+    void NotAvailableYet();
+    void RestoreCurrentFolder();
+    // Closes the pair, runs Copy, runs BeforeReopen and reopens the pair
+    // (CurrentW2File) without the password prompt, also when Copy raised; the
+    // error is raised again afterwards.
+    void CopyWithPairClosed(const QString &WaitText, const std::function<void()> &Copy,
+        const std::function<void()> &BeforeReopen);
+    TFrmDataModule &Data() const;
+
+    QStringList FArguments;
+    bool FStarted = false;
 };

@@ -5,19 +5,9 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QWidget>
-
-// The topics live in a static library, whose resources are not registered
-// on their own.
-static void RegisterHelpResources()
-{
-    static const bool Registered = [] {
-        Q_INIT_RESOURCE(help);
-        return true;
-    }();
-    Q_UNUSED(Registered);
-}
 
 namespace {
 
@@ -31,7 +21,6 @@ const QList<int> ContentsOrder = { 1, 13, 2, 3, 4, 5, 6, 14, 10, 9, 16, 11, 18, 
 
 QList<int> THelpSystem::Contexts()
 {
-    RegisterHelpResources();
     return ContentsOrder;
 }
 
@@ -47,7 +36,6 @@ QString THelpSystem::TopicUrl(int Context)
 
 QString THelpSystem::TopicTitle(int Context)
 {
-    RegisterHelpResources();
     QFile Topic(QStringLiteral(":/help/topic%1.html").arg(HasTopic(Context) ? Context : 1));
     if (!Topic.open(QIODevice::ReadOnly))
         return QString();
@@ -59,7 +47,6 @@ QString THelpSystem::TopicTitle(int Context)
 
 void THelpSystem::ShowTopic(int Context)
 {
-    RegisterHelpResources();
     // A child of the modal window in front stays usable while that window waits.
     QWidget *Owner = QApplication::activeModalWidget();
     if (!Owner)
@@ -106,6 +93,16 @@ bool THelpSystem::eventFilter(QObject *Watched, QEvent *Event)
     auto *Target = qobject_cast<QWidget *>(Watched);
     if (!Target || qobject_cast<TFrmHelp *>(Target->window()))
         return false;
+    // In an open menu, F1 tells about the highlighted item.
+    if (auto *Menu = qobject_cast<QMenu *>(Target)) {
+        const int Context
+            = Menu->activeAction() ? Menu->activeAction()->property(ContextProperty).toInt() : 0;
+        if (Context <= 0)
+            return false;
+        Menu->close();
+        ShowTopic(Context);
+        return true;
+    }
     const int Context = HelpContextOf(QApplication::focusWidget() ? QApplication::focusWidget() : Target);
     if (Context <= 0)
         return false;

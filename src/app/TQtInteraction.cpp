@@ -2,11 +2,12 @@
 
 #include "MsgBox.h"
 #include "TFrmMsgWin.h"
+#include "TPasswordDlg.h"
 
 #include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -123,11 +124,46 @@ bool TQtInteraction::SelectFolder(const QString &Caption, QString &Folder)
 bool TQtInteraction::AskPassword(
     const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed)
 {
-    bool Ok = false;
-    const QString Text = QInputDialog::getText(
-        QApplication::activeWindow(), Caption, Prompt, QLineEdit::Password, QString(), &Ok);
-    if (!Ok)
+    TPasswordDlg Dialog(QApplication::activeWindow());
+    Dialog.setWindowTitle(Caption);
+    if (!Prompt.isEmpty())
+        Dialog.LblPrompt->setText(Prompt);
+    if (PasswordCase == 1 || PasswordCase == 2) {
+        const bool Upper = PasswordCase == 1;
+        QObject::connect(
+            Dialog.Password, &QLineEdit::textEdited, Dialog.Password, [&Dialog, Upper](const QString &Text) {
+                const int At = Dialog.Password->cursorPosition();
+                Dialog.Password->setText(Upper ? Text.toUpper() : Text.toLower());
+                Dialog.Password->setCursorPosition(At);
+            });
+    }
+    if (Dialog.exec() != QDialog::Accepted)
         return false;
-    Typed = PasswordCase == 1 ? Text.toUpper() : PasswordCase == 2 ? Text.toLower() : Text;
+    Typed = Dialog.Password->text();
+    return true;
+}
+
+bool TQtInteraction::SelectOpenFile(
+    const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+{
+    const QString Chosen
+        = QFileDialog::getOpenFileName(QApplication::activeWindow(), Caption, Folder, Filter);
+    if (Chosen.isEmpty())
+        return false;
+    File = Chosen;
+    return true;
+}
+
+bool TQtInteraction::SelectSaveFile(
+    const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+{
+    QFileDialog Dialog(QApplication::activeWindow(), Caption, Folder, Filter);
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setDefaultSuffix(QStringLiteral("W225"));
+    // The command asks before replacing a pair itself.
+    Dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())
+        return false;
+    File = Dialog.selectedFiles().constFirst();
     return true;
 }

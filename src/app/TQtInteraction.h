@@ -20,6 +20,10 @@ public:
     void ShowWaitMessage(const QString &Caption, const QString &Text) override;
     void HideWaitMessage() override;
     bool SelectFolder(const QString &Caption, QString &Folder) override;
+    bool SelectOpenFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
+    bool SelectSaveFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
     bool AskPassword(
         const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) override;
 

@@ -6,8 +6,7 @@
 // messages and questions, the wait cursor and wait window, pickers and
 // prompts. The program installs the Qt implementation at start-up; tests
 // install a scripted one; the command-line tool keeps the console default.
-class TUserInteraction
-{
+class TUserInteraction {
 public:
     virtual ~TUserInteraction() = default;
 
@@ -28,8 +27,18 @@ public:
     // Asks for a password in a masked field with Prompt under Caption;
     // PasswordCase forces the letter case of what is typed (0 as typed,
     // 1 upper, 2 lower). True and the text when the person confirms.
-    virtual bool AskPassword(
-        const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) = 0;
+    virtual bool AskPassword(const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed)
+        = 0;
+
+    // The file chosen in an open dialog (it must exist) or a save dialog,
+    // starting in Folder and offering Filter ("Label (*.ext)"); false when
+    // the person cancels.
+    virtual bool SelectOpenFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+        = 0;
+    virtual bool SelectSaveFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+        = 0;
 
     static TUserInteraction &Current();
     // Installs Interaction (not owned); nullptr restores the console default.

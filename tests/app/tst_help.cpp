@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QTextBrowser>
 
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void everyContextTheProgramUsesHasATopic();
     void linksBetweenTopicsResolve();
     void f1ShowsTheTopicOfTheFocusedWindow();
+    void f1InAMenuShowsTheTopicOfTheItem();
     void findNarrowsTheContents();
     void unknownContextShowsTheContents();
 };
@@ -119,6 +121,26 @@ void TstHelp::f1ShowsTheTopicOfTheFocusedWindow()
     QCOMPARE(Help->parentWidget(), &Window);
     // The field did not take F1 as a character.
     QCOMPARE(Field->text(), QString());
+}
+
+void TstHelp::f1InAMenuShowsTheTopicOfTheItem()
+{
+    THelpSystem::InstallF1Handler();
+    QWidget Window;
+    THelpSystem::SetHelpContext(&Window, 1);
+    QMenu Menu(&Window);
+    Menu.addAction(QStringLiteral("&Open ..."))->setProperty("HelpContext", 2);
+    QAction *Backup = Menu.addAction(QStringLiteral("&Backup ..."));
+    Backup->setProperty("HelpContext", 5);
+    Window.show();
+    Menu.popup(Window.mapToGlobal(QPoint(0, 0)));
+    QTRY_VERIFY(Menu.isVisible());
+    Menu.setActiveAction(Backup);
+    QTest::keyClick(&Menu, Qt::Key_F1);
+    TFrmHelp *Help = OpenHelpWindow();
+    QVERIFY(Help);
+    QCOMPARE(Help->CurrentContext(), 5);
+    QVERIFY(!Menu.isVisible());
 }
 
 void TstHelp::findNarrowsTheContents()

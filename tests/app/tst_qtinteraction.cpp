@@ -3,11 +3,14 @@
 #include "MsgBox.h"
 #include "QmrkGuiTestMain.h"
 #include "TFrmMsgWin.h"
+#include "TModalDriver.h"
+#include "TPasswordDlg.h"
 #include "TQtInteraction.h"
 #include "TScriptedInteraction.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -53,6 +56,8 @@ private Q_SLOTS:
     void messageBoxes_data();
     void messageBoxes();
     void tildeBecomesALineBreak();
+    void passwordPrompt_data();
+    void passwordPrompt();
     void waitWindow();
     void waitCursorNests();
     void unhandledErrorsShowAnErrorBox();
@@ -141,6 +146,41 @@ void TstQtInteraction::tildeBecomesALineBreak()
     });
     MsgBox(QStringLiteral("First line~Second line"), AppTitle(), 64);
     QCOMPARE(Text, QStringLiteral("First line\nSecond line"));
+}
+
+void TstQtInteraction::passwordPrompt_data()
+{
+    QTest::addColumn<int>("PasswordCase");
+    QTest::addColumn<int>("Key");
+    QTest::addColumn<bool>("Confirmed");
+    QTest::addColumn<QString>("Typed");
+    QTest::newRow("Enter confirms") << 0 << int(Qt::Key_Return) << true << "Secret7";
+    QTest::newRow("Esc cancels") << 0 << int(Qt::Key_Escape) << false << "";
+    QTest::newRow("upper case") << 1 << int(Qt::Key_Return) << true << "SECRET7";
+    QTest::newRow("lower case") << 2 << int(Qt::Key_Return) << true << "secret7";
+}
+
+void TstQtInteraction::passwordPrompt()
+{
+    QFETCH(int, PasswordCase);
+    QFETCH(int, Key);
+    QFETCH(bool, Confirmed);
+    QFETCH(QString, Typed);
+    TQtInteraction Interaction;
+    QString Seen;
+    WhenModal<TPasswordDlg>([&Seen, Key](TPasswordDlg *Dialog) {
+        QCOMPARE(Dialog->size(), QSize(244, 84));
+        QCOMPARE(Dialog->Password->echoMode(), QLineEdit::Password);
+        Seen = Dialog->windowTitle() + QLatin1Char('|') + Dialog->LblPrompt->text();
+        QTest::keyClicks(Dialog->Password, QStringLiteral("Secret7"));
+        QTest::keyClick(Dialog->Password, Qt::Key(Key));
+    });
+    QString Result;
+    QCOMPARE(Interaction.AskPassword(AppTitle(), QStringLiteral("Enter File Password"), PasswordCase, Result),
+        Confirmed);
+    QCOMPARE(Seen, AppTitle() + QStringLiteral("|Enter File Password"));
+    if (Confirmed)
+        QCOMPARE(Result, Typed);
 }
 
 void TstQtInteraction::waitWindow()

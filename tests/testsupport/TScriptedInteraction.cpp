@@ -45,33 +45,45 @@ void TScriptedInteraction::HideWaitMessage()
     FWaitMessage = false;
 }
 
+bool TScriptedInteraction::TakeTextAnswer(
+    QQueue<std::optional<QString>> &Answers, const QString &What, QString &Text)
+{
+    if (Answers.isEmpty()) {
+        FUnexpected.append(QStringLiteral("unscripted ") + What);
+        return false;
+    }
+    const std::optional<QString> Answer = Answers.dequeue();
+    if (!Answer)
+        return false;
+    Text = *Answer;
+    return true;
+}
+
 bool TScriptedInteraction::SelectFolder(const QString &Caption, QString &Folder)
 {
     FCalls.append({ QStringLiteral("SelectFolder"), QString(), Caption, 0 });
-    if (FFolderAnswers.isEmpty()) {
-        FUnexpected.append(QStringLiteral("unscripted folder picker: ") + Caption);
-        return false;
-    }
-    const std::optional<QString> Answer = FFolderAnswers.dequeue();
-    if (!Answer)
-        return false;
-    Folder = *Answer;
-    return true;
+    return TakeTextAnswer(FFolderAnswers, QStringLiteral("folder picker: ") + Caption, Folder);
+}
+
+bool TScriptedInteraction::SelectOpenFile(
+    const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+{
+    FCalls.append({ QStringLiteral("SelectOpenFile"), Folder + QLatin1Char('|') + Filter, Caption, 0 });
+    return TakeTextAnswer(FOpenFileAnswers, QStringLiteral("open dialog: ") + Caption, File);
+}
+
+bool TScriptedInteraction::SelectSaveFile(
+    const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
+{
+    FCalls.append({ QStringLiteral("SelectSaveFile"), Folder + QLatin1Char('|') + Filter, Caption, 0 });
+    return TakeTextAnswer(FSaveFileAnswers, QStringLiteral("save dialog: ") + Caption, File);
 }
 
 bool TScriptedInteraction::AskPassword(
     const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed)
 {
-    FCalls.append({QStringLiteral("AskPassword"), Prompt, Caption, PasswordCase});
-    if (FPasswordAnswers.isEmpty()) {
-        FUnexpected.append(QStringLiteral("unscripted password prompt: ") + Prompt);
-        return false;
-    }
-    const std::optional<QString> Answer = FPasswordAnswers.dequeue();
-    if (!Answer)
-        return false;
-    Typed = *Answer;
-    return true;
+    FCalls.append({ QStringLiteral("AskPassword"), Prompt, Caption, PasswordCase });
+    return TakeTextAnswer(FPasswordAnswers, QStringLiteral("password prompt: ") + Prompt, Typed);
 }
 
 QList<TAskedCall> TScriptedInteraction::MessageBoxes() const
@@ -100,6 +112,9 @@ QString TScriptedInteraction::Problems() const
         Result.append(QStringLiteral("%1 scripted folder answer(s) unused").arg(FFolderAnswers.size()));
     if (!FPasswordAnswers.isEmpty())
         Result.append(QStringLiteral("%1 scripted password answer(s) unused").arg(FPasswordAnswers.size()));
+    if (!FOpenFileAnswers.isEmpty() || !FSaveFileAnswers.isEmpty())
+        Result.append(QStringLiteral("%1 scripted file dialog answer(s) unused")
+                          .arg(FOpenFileAnswers.size() + FSaveFileAnswers.size()));
     if (FWaitDepth != 0)
         Result.append(QStringLiteral("wait cursor left at depth %1").arg(FWaitDepth));
     if (FWaitMessage)
@@ -112,6 +127,8 @@ void TScriptedInteraction::Clear()
     FMsgAnswers.clear();
     FFolderAnswers.clear();
     FPasswordAnswers.clear();
+    FOpenFileAnswers.clear();
+    FSaveFileAnswers.clear();
     FCalls.clear();
     FUnexpected.clear();
     FWaitDepth = 0;

@@ -11,8 +11,10 @@
 
 // One thing the code under test asked of the person at the screen.
 struct TAskedCall {
-    QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage", "AskPassword"
-    QString Text; // message text after TildeToCR; the prompt of AskPassword
+    QString Kind; // "MsgBox", "SelectFolder", "ShowWaitMessage", "HideWaitMessage", "AskPassword",
+                  // "SelectOpenFile", "SelectSaveFile"
+    QString Text; // message text after TildeToCR; the prompt of AskPassword; the folder and filter of a file
+                  // dialog
     QString Caption;
     int Flags = 0; // message box flags; the letter-case mode of AskPassword
 };
@@ -31,6 +33,9 @@ public:
     void AnswerSelectFolder(std::optional<QString> Folder) { FFolderAnswers.enqueue(Folder); }
     // The text typed into the next password prompt; nullopt: the person cancels.
     void AnswerPassword(std::optional<QString> Typed) { FPasswordAnswers.enqueue(Typed); }
+    // nullopt: the person cancels the file dialog.
+    void AnswerOpenFile(std::optional<QString> File) { FOpenFileAnswers.enqueue(File); }
+    void AnswerSaveFile(std::optional<QString> File) { FSaveFileAnswers.enqueue(File); }
 
     int MessageBox(const QString &Text, const QString &Caption, int Flags) override;
     void BeginWaitCursor() override;
@@ -38,6 +43,10 @@ public:
     void ShowWaitMessage(const QString &Caption, const QString &Text) override;
     void HideWaitMessage() override;
     bool SelectFolder(const QString &Caption, QString &Folder) override;
+    bool SelectOpenFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
+    bool SelectSaveFile(
+        const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
     bool AskPassword(
         const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) override;
 
@@ -55,9 +64,13 @@ public:
     void Clear();
 
 private:
+    bool TakeTextAnswer(QQueue<std::optional<QString>> &Answers, const QString &What, QString &Text);
+
     QQueue<int> FMsgAnswers;
     QQueue<std::optional<QString>> FFolderAnswers;
     QQueue<std::optional<QString>> FPasswordAnswers;
+    QQueue<std::optional<QString>> FOpenFileAnswers;
+    QQueue<std::optional<QString>> FSaveFileAnswers;
     QList<TAskedCall> FCalls;
     QStringList FUnexpected;
     int FWaitDepth = 0;

@@ -1,0 +1,20 @@
+#include "TAppGlobals.h"
+
+#include "TAppRegistry.h"
+
+TAppGlobals &TAppGlobals::Instance()
+{
+    static TAppGlobals Globals;
+    return Globals;
+}
+
+void TAppGlobals::Reset()
+{
+    ProgramDir.clear();
+    DataDir.clear();
+    RegBaseKey.clear();
+    AppRegistry.reset();
+    RecentFileList = TRecentFileList();
+    MaskEmployeeSSN = false;
+    MasterList.clear();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "TRecentFileList.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class TAppRegistry;
+
+// The values the whole program shares, set up when the main window first
+// shows and let go when it closes.
+class TAppGlobals {
+public:
+    static TAppGlobals &Instance();
+
+    QString ProgramDir; // the program's folder, ending in '/'
+    QString DataDir; // Documents/QMRK/2025/Data/
+    QString RegBaseKey; // the settings key of this program
+    std::unique_ptr<TAppRegistry> AppRegistry;
+    TRecentFileList RecentFileList;
+    bool MaskEmployeeSSN = false;
+    QStringList MasterList; // clients of the EFW2 submission under way
+
+    // Back to the state before start-up (tests start each case from it).
+    void Reset();
+};

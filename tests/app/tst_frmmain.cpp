@@ -1,0 +1,857 @@
+#include "AppInfo.h"
+#include "PasswordCipher.h"
+#include "QmrkGuiTestMain.h"
+#include "TAppGlobals.h"
+#include "TAppRegistry.h"
+#include "TDesktop.h"
+#include "TFilterEdit.h"
+#include "TFrmBackupRestore.h"
+#include "TFrmDataModule.h"
+#include "TFrmMain.h"
+#include "TFrmNewFileDlg.h"
+#include "TFrmPassword.h"
+#include "TModalDriver.h"
+#include "TProgramStart.h"
+#include "TRecordBytes.h"
+#include "TRecordSet.h"
+#include "TScriptedInteraction.h"
+#include "TVisualStyle.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+constexpr int EmployerNameOffset = 44;
+constexpr int FilePasswordOffset = 593;
+const QString NoFileCaption = QStringLiteral("Quillmark W-2 Version 2025.00");
+
+QByteArray EmployerBytes(const QByteArray &Name, const QByteArray &StoredPassword = {})
+{
+    TRecordBytes Record(608);
+    Record.PutStr(EmployerNameOffset, Name);
+    if (!StoredPassword.isEmpty())
+        Record.PutStr(FilePasswordOffset, StoredPassword);
+    return Record;
+}
+
+QByteArray EmployeeBytes(const QByteArray &FirstName)
+{
+    return TRecordBytes(480).PutStr(23, FirstName);
+}
+
+// A company pair as another copy of the program left it; returns the .W225 path.
+QString MakeCompany(const QString &Folder, const QString &Name, const QByteArray &EmployerName,
+    const QByteArray &StoredPassword = {})
+{
+    QDir().mkpath(Folder);
+    const QString W2 = Folder + QLatin1Char('/') + Name + QStringLiteral(".W225");
+    TRecordBytes::WriteFile(Folder + QLatin1Char('/') + Name + QStringLiteral(".W325"),
+        { EmployerBytes(EmployerName, StoredPassword) });
+    TRecordBytes::WriteFile(W2, { EmployeeBytes("ANN"), EmployeeBytes("BOB") });
+    return W2;
+}
+
+QString W3Of(const QString &W2)
+{
+    return W2.left(W2.size() - 5) + QStringLiteral(".W325");
+}
+
+QByteArray PairBytes(const QString &W2)
+{
+    return TRecordBytes::ReadFile(W3Of(W2)) + "|" + TRecordBytes::ReadFile(W2);
+}
+
+} // namespace
+
+class TstFrmMain : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> Dir;
+    std::unique_ptr<TScriptedInteraction> Person;
+    std::unique_ptr<TFrmMain> Main;
+    std::unique_ptr<TFrmDataModule> Data;
+
+    QString Folder(const QString &Name) const { return Dir->filePath(Name); }
+    QString DataDir() const
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+            + QStringLiteral("/QMRK/2025/Data/");
+    }
+    void Start(const QStringList &Arguments = {});
+    void Exit();
+    void SetPasswordThroughWindow(const QString &First, const QString &Second);
+    int AskedPasswords() const;
+    bool FileCommandsEnabled() const;
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void screenCheck_data();
+    void screenCheck();
+    void startsWithNoFile();
+    void menuItems_data();
+    void menuItems();
+    void commandLine_data();
+    void commandLine();
+    void openRefusesOtherFiles();
+    void openShowsTheEmployerInTheCaption();
+    void newCompany_data();
+    void newCompany();
+    void saveAsCutsTheNameAtTheFirstDot();
+    void saveAsOverAnExistingPair_data();
+    void saveAsOverAnExistingPair();
+    void closeAndRecentOrder();
+    void recentPathWithAmpersandShowsItOnce();
+    void vanishedRecentFileIsReported();
+    void exitStoresTheRecentList();
+    void transferClosesTheOpenFile();
+    void commandsNotYetAvailable();
+    void passwordIsAskedOnceAtTheNextOpen_data();
+    void passwordIsAskedOnceAtTheNextOpen();
+    void passwordRules_data();
+    void passwordRules();
+    void passwordTypingIsFiltered();
+    void blankFirstFieldRemovesThePassword();
+    void copiesReopenWithoutAskingThePassword();
+    void backupThenRestoreRoundTrip();
+    void restoreFromAFolderWithOtherNamesFails();
+    void screenshots();
+};
+
+void TstFrmMain::init()
+{
+    Dir = std::make_unique<QTemporaryDir>();
+    QDir().mkpath(Folder(QStringLiteral("prog")));
+    TDesktop::SetProgramDirForTest(Folder(QStringLiteral("prog")));
+    TDesktop::SetWelcomePauseForTest(0);
+    TDesktop::SetScreenSizeForTest(QSize(1280, 1024));
+    TAppGlobals::Instance().Reset();
+    QFile::remove(TAppRegistry::DefaultFileName());
+    QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QStringLiteral("/QMRK"))
+        .removeRecursively();
+    Person = std::make_unique<TScriptedInteraction>();
+}
+
+void TstFrmMain::cleanup()
+{
+    Exit();
+    const QString Problems = Person->Problems();
+    Person.reset();
+    Dir.reset();
+    QVERIFY2(Problems.isEmpty(), qPrintable(Problems));
+}
+
+void TstFrmMain::Start(const QStringList &Arguments)
+{
+    Main = std::make_unique<TFrmMain>(Arguments);
+    Data = std::make_unique<TFrmDataModule>();
+    Main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(Main.get()));
+}
+
+void TstFrmMain::Exit()
+{
+    if (Main)
+        Main->close();
+    Main.reset();
+    Data.reset();
+}
+
+bool TstFrmMain::FileCommandsEnabled() const
+{
+    return Main->MnuSaveAs->isEnabled() && Main->MnuBackup->isEnabled() && Main->MnuRestore->isEnabled()
+        && Main->MnuClose->isEnabled() && Main->MnuPrintLabels->isEnabled() && Main->MnuForms->isEnabled()
+        && Main->MnuEFW2->isEnabled() && Main->MnuPassword->isEnabled() && Main->BtnSaveAs->isEnabled()
+        && Main->BtnBackup->isEnabled() && Main->BtnRestore->isEnabled() && Main->BtnFormW2->isEnabled()
+        && Main->BtnFormW3->isEnabled();
+}
+
+int TstFrmMain::AskedPasswords() const
+{
+    int Count = 0;
+    for (const TAskedCall &Call : Person->Calls())
+        Count += Call.Kind == QLatin1String("AskPassword");
+    return Count;
+}
+
+void TstFrmMain::screenCheck_data()
+{
+    QTest::addColumn<QSize>("Screen");
+    QTest::addColumn<bool>("Runs");
+    QTest::newRow("1024 x 768 refused") << QSize(1024, 768) << false;
+    QTest::newRow("1024 x 900 accepted") << QSize(1024, 900) << true;
+    QTest::newRow("1280 x 600 accepted") << QSize(1280, 600) << true;
+    QTest::newRow("1280 x 800 accepted") << QSize(1280, 800) << true;
+    QTest::newRow("1279 x 799 refused") << QSize(1279, 799) << false;
+}
+
+void TstFrmMain::screenCheck()
+{
+    QFETCH(QSize, Screen);
+    QFETCH(bool, Runs);
+    TDesktop::SetScreenSizeForTest(Screen);
+    QCOMPARE(TProgramStart::CheckScreen(), Runs);
+    if (Runs) {
+        QVERIFY(Person->MessageBoxes().isEmpty());
+        return;
+    }
+    QCOMPARE(Person->MessageTexts(),
+        QStringList({ "Unable to run Quillmark W-2!\r\rThis program will not run "
+                      "under screen\rresolutions of less than 1280 X 800." }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 0);
+}
+
+void TstFrmMain::startsWithNoFile()
+{
+    TAppRegistry Registry;
+    const QString Key = QStringLiteral("Software\\QMRKTest\\2025\\RecentFiles");
+    Start();
+    QCOMPARE(Main->windowTitle(), NoFileCaption);
+    QVERIFY(Main->MessagePanel->isVisible());
+    QVERIFY(!FileCommandsEnabled());
+    for (QAction *Always :
+        { Main->MnuOpen, Main->MnuNew, Main->MnuPrintSetup, Main->MnuTransfer, Main->MnuExit })
+        QVERIFY(Always->isEnabled());
+    QVERIFY(Main->BtnNew->isEnabled() && Main->BtnOpen->isEnabled() && Main->BtnHelp->isEnabled());
+    for (QAction *Item : Main->MnuMRU)
+        QVERIFY(!Item->isVisible());
+    QVERIFY(!Main->MnuMRUSeparator->isVisible());
+    QVERIFY(QDir(DataDir()).exists());
+    QCOMPARE(TAppGlobals::Instance().DataDir, DataDir());
+    QCOMPARE(TAppGlobals::Instance().RegBaseKey, QStringLiteral("Software\\QMRKTest\\2025\\"));
+    QVERIFY(TAppGlobals::Instance().MaskEmployeeSSN);
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), TAppGlobals::Instance().ProgramDir);
+    QVERIFY(!QFile::exists(TAppRegistry::DefaultFileName()));
+
+    // The list is stored at exit: ten empty values under the test key.
+    Exit();
+    QByteArray Expected = "[Software]\n";
+    for (int I = 0; I < 10; ++I)
+        Expected += "QMRKTest\\2025\\RecentFiles\\" + QByteArray::number(I) + "=\n";
+    QCOMPARE(TRecordBytes::ReadFile(TAppRegistry::DefaultFileName()), Expected);
+}
+
+void TstFrmMain::menuItems_data()
+{
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QString>("Caption");
+    QTest::addColumn<QString>("Shortcut");
+    QTest::addColumn<int>("HelpContext");
+    QTest::newRow("open") << "MnuOpen"
+                          << "&Open ..."
+                          << "Ctrl+O" << 2;
+    QTest::newRow("new") << "MnuNew"
+                         << "&New ..."
+                         << "Ctrl+N" << 3;
+    QTest::newRow("save as") << "MnuSaveAs"
+                             << "Save &As ..."
+                             << "Ctrl+A" << 4;
+    QTest::newRow("backup") << "MnuBackup"
+                            << "&Backup ..."
+                            << "Ctrl+B" << 5;
+    QTest::newRow("restore") << "MnuRestore"
+                             << "&Restore ..."
+                             << "Ctrl+R" << 6;
+    QTest::newRow("close") << "MnuClose"
+                           << "&Close Employer File"
+                           << "Ctrl+F4" << 0;
+    QTest::newRow("print setup") << "MnuPrintSetup"
+                                 << "Print &Setup"
+                                 << "" << 7;
+    QTest::newRow("print labels") << "MnuPrintLabels"
+                                  << "Print &Labels"
+                                  << "" << 8;
+    QTest::newRow("exit") << "MnuExit"
+                          << "E&xit"
+                          << "Ctrl+X" << 0;
+    QTest::newRow("form W-2") << "MnuFormW2"
+                              << "Form W-&2"
+                              << "" << 9;
+    QTest::newRow("form W-3") << "MnuFormW3"
+                              << "Form W-&3"
+                              << "" << 10;
+    QTest::newRow("transfer") << "MnuTransfer"
+                              << "&Transfer"
+                              << "" << 12;
+    QTest::newRow("EFW2") << "MnuEFW2"
+                          << "&EFW2 Module"
+                          << "" << 19;
+    QTest::newRow("password") << "MnuPassword"
+                              << "&Password ..."
+                              << "" << 14;
+    QTest::newRow("contents") << "MnuContents"
+                              << "&Contents"
+                              << "" << 0;
+    QTest::newRow("technical support") << "MnuTechnicalSupport"
+                                       << "&Technical Support"
+                                       << "" << 0;
+    QTest::newRow("license") << "MnuLicenseAgreement"
+                             << "&License Agreement"
+                             << "" << 0;
+    QTest::newRow("IRS instructions") << "MnuIRSInstructions"
+                                      << "&IRS Instructions"
+                                      << "" << 0;
+    QTest::newRow("web update") << "MnuWebUpdate"
+                                << "&Web Update"
+                                << "" << 0;
+    QTest::newRow("about") << "MnuAbout"
+                           << "About ..."
+                           << "" << 1;
+}
+
+void TstFrmMain::menuItems()
+{
+    QFETCH(QString, Name);
+    QFETCH(QString, Caption);
+    QFETCH(QString, Shortcut);
+    QFETCH(int, HelpContext);
+    Start();
+    auto *Item = Main->findChild<QAction *>(Name);
+    QVERIFY(Item);
+    QCOMPARE(Item->text(), Caption);
+    QCOMPARE(Item->shortcut().toString(), Shortcut);
+    QCOMPARE(Item->property("HelpContext").toInt(), HelpContext);
+}
+
+void TstFrmMain::commandLine_data()
+{
+    QTest::addColumn<QStringList>("Arguments");
+    QTest::addColumn<bool>("Opens");
+    QTest::newRow("path with blanks, unquoted") << QStringList({ "@/Acme", "Payroll.W225" }) << true;
+    QTest::newRow("one argument") << QStringList({ "@/Acme Payroll.W225" }) << true;
+    QTest::newRow("lower-case extension ignored") << QStringList({ "@/Acme", "Payroll.w225" }) << false;
+    QTest::newRow("missing file ignored") << QStringList({ "@/Nobody.W225" }) << false;
+    QTest::newRow("no arguments") << QStringList() << false;
+}
+
+void TstFrmMain::commandLine()
+{
+    QFETCH(QStringList, Arguments);
+    QFETCH(bool, Opens);
+    const QString Path
+        = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme Payroll"), "ACME & SONS");
+    QFile::copy(Path, Folder(QStringLiteral("co/Acme Payroll.w225")));
+    for (QString &Argument : Arguments)
+        Argument.replace(QLatin1Char('@'), Folder(QStringLiteral("co")));
+    Start(Arguments);
+    QCOMPARE(Data->CompanyFileOpen, Opens);
+    QCOMPARE(Main->MessagePanel->isVisible(), !Opens);
+    QCOMPARE(FileCommandsEnabled(), Opens);
+    QCOMPARE(Main->windowTitle(), Opens ? NoFileCaption + QStringLiteral(" - ACME && SONS") : NoFileCaption);
+    if (Opens)
+        QCOMPARE(Data->CurrentW2File, Path);
+    QVERIFY(Person->MessageBoxes().isEmpty());
+}
+
+void TstFrmMain::openRefusesOtherFiles()
+{
+    Start();
+    const QString Text = Folder(QStringLiteral("notes.txt"));
+    TRecordBytes::WriteFile(Text, { QByteArray(480, '\0') });
+    Person->AnswerOpenFile(Text);
+    Main->MnuOpen->trigger();
+    QCOMPARE(Person->MessageTexts(), QStringList({ "The selected file is not valid" }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QVERIFY(!Data->CompanyFileOpen);
+
+    Person->AnswerOpenFile(std::nullopt);
+    Main->MnuOpen->trigger();
+    QVERIFY(!Data->CompanyFileOpen);
+    QCOMPARE(Person->MessageBoxes().size(), 1);
+}
+
+void TstFrmMain::openShowsTheEmployerInTheCaption()
+{
+    Start();
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("acme"), "ACME");
+    QString Copy = Path;
+    Copy.replace(QStringLiteral(".W225"), QStringLiteral(".w225"));
+    QFile::rename(Path, Copy);
+    QDir::setCurrent(Dir->path());
+    Person->AnswerOpenFile(Copy);
+    Main->BtnOpen->click();
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    QVERIFY(!Main->MessagePanel->isVisible());
+    QVERIFY(FileCommandsEnabled());
+    QCOMPARE(QDir::currentPath() + QLatin1Char('/'), TAppGlobals::Instance().ProgramDir);
+    const TAskedCall Asked = Person->Calls().first();
+    QCOMPARE(Asked.Kind, QStringLiteral("SelectOpenFile"));
+    QCOMPARE(Asked.Caption, QStringLiteral("Open Quillmark W-2 File"));
+    QVERIFY(Asked.Text.startsWith(DataDir() + QLatin1Char('|')));
+}
+
+void TstFrmMain::newCompany_data()
+{
+    QTest::addColumn<QString>("Typed");
+    QTest::addColumn<QString>("Message");
+    QTest::addColumn<bool>("Opens");
+    QTest::newRow("new name") << "Acme Payroll"
+                              << "" << true;
+    QTest::newRow("existing name") << "Existing"
+                                   << "File already exists!" << false;
+    QTest::newRow("blanks only") << "   "
+                                 << "" << false;
+}
+
+void TstFrmMain::newCompany()
+{
+    QFETCH(QString, Typed);
+    QFETCH(QString, Message);
+    QFETCH(bool, Opens);
+    Start();
+    const QString Existing = MakeCompany(DataDir(), QStringLiteral("Existing"), "OLD");
+    const QByteArray ExistingBytes = PairBytes(Existing);
+    WhenModal<TFrmNewFileDlg>([Typed](TFrmNewFileDlg *Dialog) {
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("New Quillmark W-2 Company/Employer File"));
+        QVERIFY(Dialog->NewFileName->text().isEmpty());
+        QTest::keyClicks(Dialog->NewFileName, Typed);
+        QTest::keyClick(Dialog->NewFileName, Qt::Key_Return);
+    });
+    Main->MnuNew->trigger();
+    QCOMPARE(Person->MessageTexts(), Message.isEmpty() ? QStringList() : QStringList({ Message }));
+    QCOMPARE(Data->CompanyFileOpen, Opens);
+    QCOMPARE(PairBytes(Existing), ExistingBytes);
+    if (Opens) {
+        const QString Path = DataDir() + Typed + QStringLiteral(".W225");
+        QCOMPARE(Data->CurrentW2File, Path);
+        QCOMPARE(TRecordBytes::ReadFile(Path), QByteArray(480, '\0'));
+        QCOMPARE(TRecordBytes::ReadFile(W3Of(Path)), QByteArray(608, '\0'));
+        QVERIFY(FileCommandsEnabled());
+    }
+}
+
+void TstFrmMain::saveAsCutsTheNameAtTheFirstDot()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    const QByteArray Original = PairBytes(Path);
+    Start({ Path });
+    QDir().mkpath(Folder(QStringLiteral("copies")));
+    Person->AnswerSaveFile(Folder(QStringLiteral("copies/Acme 2025.old.W225")));
+    Main->MnuSaveAs->trigger();
+    const QString Target = Folder(QStringLiteral("copies/Acme 2025.W225"));
+    QCOMPARE(Person->MessageTexts(), QStringList({ "Files have been successfully saved" }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 0);
+    QCOMPARE(PairBytes(Target), Original);
+    QCOMPARE(PairBytes(Path), Original);
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentW2File, Target);
+    QCOMPARE(Data->RSW2->FileName(), Target);
+    QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    QCOMPARE(TAppGlobals::Instance().RecentFileList.Entry(0), Path);
+    QCOMPARE(Main->MnuMRU[0]->text(), QStringLiteral("&0 ") + Path);
+    QStringList Kinds;
+    for (const TAskedCall &Call : Person->Calls())
+        Kinds << Call.Kind;
+    QCOMPARE(Kinds, QStringList({ "SelectSaveFile", "ShowWaitMessage", "HideWaitMessage", "MsgBox" }));
+    QCOMPARE(
+        Person->Calls().at(1).Text, QStringLiteral("Saving ") + Path + QStringLiteral(" as Acme 2025.W225"));
+    QCOMPARE(Person->WaitCursorShown(), 1);
+}
+
+void TstFrmMain::saveAsOverAnExistingPair_data()
+{
+    QTest::addColumn<int>("Answer");
+    QTest::newRow("cancel keeps everything") << 2;
+    QTest::newRow("ok replaces the pair") << 1;
+}
+
+void TstFrmMain::saveAsOverAnExistingPair()
+{
+    QFETCH(int, Answer);
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    const QString Other = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Other"), "OTHER");
+    const QByteArray OtherBytes = PairBytes(Other);
+    Start({ Path });
+    Person->AnswerSaveFile(Other);
+    Person->AnswerMsgBox(Answer);
+    Main->MnuSaveAs->trigger();
+    const TAskedCall Question = Person->MessageBoxes().first();
+    QCOMPARE(Question.Text, QStringLiteral("This file already exists. Do you want to replace it?"));
+    QCOMPARE(Question.Flags, 289);
+    QVERIFY(Data->CompanyFileOpen);
+    if (Answer == 2) {
+        QCOMPARE(PairBytes(Other), OtherBytes);
+        QCOMPARE(Data->CurrentW2File, Path);
+        QCOMPARE(Person->MessageBoxes().size(), 1);
+    } else {
+        QCOMPARE(PairBytes(Other), PairBytes(Path));
+        QCOMPARE(Data->CurrentW2File, Other);
+        QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    }
+}
+
+void TstFrmMain::closeAndRecentOrder()
+{
+    const QString A = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("A"), "ALPHA");
+    const QString B = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("B"), "BRAVO");
+    Start({ A });
+    Main->MnuClose->trigger();
+    QVERIFY(!Data->CompanyFileOpen);
+    QVERIFY(Data->CurrentW2File.isEmpty());
+    QCOMPARE(Main->windowTitle(), NoFileCaption);
+    QVERIFY(Main->MessagePanel->isVisible());
+    QVERIFY(!FileCommandsEnabled());
+    QVERIFY(Main->MnuMRUSeparator->isVisible());
+
+    Main->OpenCompanyFile(B);
+    QCOMPARE(TAppGlobals::Instance().RecentFileList.Entries().mid(0, 2), QStringList({ A, QString() }));
+    Main->MnuClose->trigger();
+    QCOMPARE(TAppGlobals::Instance().RecentFileList.Entries().mid(0, 3), QStringList({ B, A, QString() }));
+    QCOMPARE(Main->MnuMRU[0]->text(), QStringLiteral("&0 ") + B);
+    QCOMPARE(Main->MnuMRU[1]->text(), QStringLiteral("&1 ") + A);
+    QVERIFY(Main->MnuMRU[1]->isVisible());
+    QVERIFY(!Main->MnuMRU[2]->isVisible());
+
+    // Reopening through the list; the file reached again goes to the top when closed.
+    Main->MnuMRU[1]->trigger();
+    QCOMPARE(Data->CurrentW2File, A);
+    Main->MnuMRU[1]->trigger();
+    QCOMPARE(TAppGlobals::Instance().RecentFileList.Entries().mid(0, 2), QStringList({ A, B }));
+    QCOMPARE(Data->CurrentW2File, A);
+}
+
+void TstFrmMain::recentPathWithAmpersandShowsItOnce()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("R&D")), QStringLiteral("Labs"), "LABS");
+    Start({ Path });
+    Main->MnuClose->trigger();
+    QString Shown = Path;
+    Shown.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    QCOMPARE(Main->MnuMRU[0]->text(), QStringLiteral("&0 ") + Shown);
+    QCOMPARE(Main->MnuMRU[0]->iconText().count(QLatin1Char('&')), 1);
+}
+
+void TstFrmMain::vanishedRecentFileIsReported()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Gone"), "GONE");
+    Start({ Path });
+    Main->MnuClose->trigger();
+    QFile::remove(Path);
+    Main->MnuMRU[0]->trigger();
+    QCOMPARE(Person->MessageTexts(), QStringList({ "File not found" }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QVERIFY(!Data->CompanyFileOpen);
+    QCOMPARE(TAppGlobals::Instance().RecentFileList.Entry(0), Path);
+}
+
+void TstFrmMain::exitStoresTheRecentList()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    Main->MnuExit->trigger();
+    QTRY_VERIFY(!Main->isVisible());
+    QVERIFY(!Data->CompanyFileOpen);
+    Exit();
+    TAppRegistry Registry;
+    QCOMPARE(
+        Registry.ReadString(QStringLiteral("Software\\QMRKTest\\2025\\RecentFiles"), QStringLiteral("0")),
+        Path);
+
+    TAppGlobals::Instance().Reset();
+    Start();
+    QCOMPARE(Main->MnuMRU[0]->text(), QStringLiteral("&0 ") + Path);
+    QVERIFY(Main->MnuMRU[0]->isVisible());
+    QVERIFY(Main->MnuMRUSeparator->isVisible());
+}
+
+void TstFrmMain::transferClosesTheOpenFile()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    Main->MnuTransfer->trigger();
+    QVERIFY(!Data->CompanyFileOpen);
+    QVERIFY(!FileCommandsEnabled());
+    QCOMPARE(Person->MessageTexts(), QStringList({ "This command is not available yet." }));
+}
+
+void TstFrmMain::commandsNotYetAvailable()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    const QList<QAction *> Later = { Main->MnuFormW2, Main->MnuFormW3, Main->MnuEFW2, Main->MnuPrintSetup,
+        Main->MnuPrintLabels, Main->MnuIRSInstructions, Main->MnuWebUpdate, Main->MnuAbout };
+    for (QAction *Item : Later)
+        Item->trigger();
+    QCOMPARE(Person->MessageTexts(),
+        QStringList(Later.size(), QStringLiteral("This command is not available yet.")));
+    QVERIFY(Data->CompanyFileOpen);
+}
+
+void TstFrmMain::SetPasswordThroughWindow(const QString &First, const QString &Second)
+{
+    WhenModal<TFrmPassword>([First, Second](TFrmPassword *Window) {
+        QCOMPARE(Window->windowTitle(), QStringLiteral("Set/Change Password"));
+        Window->PW1->selectAll();
+        QTest::keyClick(Window->PW1, Qt::Key_Backspace);
+        QTest::keyClicks(Window->PW1, First);
+        QTest::keyClick(Window->PW1, Qt::Key_Return);
+        QTRY_VERIFY(Window->PW2->hasFocus());
+        QTest::keyClicks(Window->PW2, Second);
+        QTest::mouseClick(Window->BtnOk, Qt::LeftButton);
+    });
+    Main->MnuPassword->trigger();
+}
+
+void TstFrmMain::passwordIsAskedOnceAtTheNextOpen_data()
+{
+    QTest::addColumn<QVariant>("Typed"); // a string, or nothing for Cancel
+    QTest::addColumn<bool>("Opens");
+    QTest::addColumn<QStringList>("Messages");
+    QTest::newRow("right") << QVariant(QStringLiteral("Secret7")) << true << QStringList();
+    QTest::newRow("wrong") << QVariant(QStringLiteral("Secret8")) << false
+                           << QStringList({ "Incorrect Password" });
+    QTest::newRow("letter case wrong")
+        << QVariant(QStringLiteral("secret7")) << false << QStringList({ "Incorrect Password" });
+    QTest::newRow("cancelled") << QVariant() << false << QStringList();
+}
+
+void TstFrmMain::passwordIsAskedOnceAtTheNextOpen()
+{
+    QFETCH(QVariant, Typed);
+    QFETCH(bool, Opens);
+    QFETCH(QStringList, Messages);
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    SetPasswordThroughWindow(QStringLiteral("Secret7"), QStringLiteral("Secret7"));
+    QCOMPARE(Data->CurrentEmployer.FilePassword(), EncodePassword(QStringLiteral("Secret7")));
+    QCOMPARE(TRecordBytes::ReadFile(W3Of(Path)).mid(FilePasswordOffset, 8),
+        QByteArray("\x07") + EncodePassword(QStringLiteral("Secret7")).toLatin1());
+    QCOMPARE(AskedPasswords(), 0);
+    Main->MnuClose->trigger();
+    const QByteArray Closed = PairBytes(Path);
+
+    Person->AnswerPassword(Typed.isValid() ? std::optional<QString>(Typed.toString()) : std::nullopt);
+    Main->MnuMRU[0]->trigger();
+    QCOMPARE(AskedPasswords(), 1);
+    QCOMPARE(Person->MessageTexts(), Messages);
+    QCOMPARE(Data->CompanyFileOpen, Opens);
+    QCOMPARE(Main->MessagePanel->isVisible(), !Opens);
+    QCOMPARE(FileCommandsEnabled(), Opens);
+    if (!Opens) {
+        QCOMPARE(PairBytes(Path), Closed);
+        QCOMPARE(Main->windowTitle(), NoFileCaption);
+    }
+}
+
+void TstFrmMain::passwordRules_data()
+{
+    QTest::addColumn<QString>("First");
+    QTest::addColumn<QString>("Second");
+    QTest::addColumn<QString>("Message");
+    QTest::addColumn<QString>("Stored");
+    QTest::newRow("four characters refused") << "Ab1c"
+                                             << "Ab1c"
+                                             << "The Password cannot be less than 5 characters"
+                                             << "";
+    QTest::newRow("five accepted") << "Ab1cd"
+                                   << "Ab1cd"
+                                   << ""
+                                   << "Ab1cd";
+    QTest::newRow("twelve accepted") << "Abcdef123456"
+                                     << "Abcdef123456"
+                                     << ""
+                                     << "Abcdef123456";
+    QTest::newRow("thirteenth cannot be typed") << "Abcdef1234567"
+                                                << "Abcdef123456"
+                                                << ""
+                                                << "Abcdef123456";
+    QTest::newRow("fields differ") << "Abcdef1"
+                                   << "abcdef1"
+                                   << "The Password and Confirmation fields don't match"
+                                   << "";
+}
+
+void TstFrmMain::passwordRules()
+{
+    QFETCH(QString, First);
+    QFETCH(QString, Second);
+    QFETCH(QString, Message);
+    QFETCH(QString, Stored);
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    SetPasswordThroughWindow(First, Second);
+    if (!Message.isEmpty()) {
+        QCOMPARE(Person->MessageTexts(), QStringList({ Message }));
+        QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+        QVERIFY(Data->CurrentEmployer.FilePassword().isEmpty());
+        return;
+    }
+    QVERIFY(Person->MessageBoxes().isEmpty());
+    QCOMPARE(DecodePassword(Data->CurrentEmployer.FilePassword()), Stored);
+}
+
+void TstFrmMain::passwordTypingIsFiltered()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    QString Seen;
+    WhenModal<TFrmPassword>([&Seen](TFrmPassword *Window) {
+        QTest::keyClicks(Window->PW1, QStringLiteral("a-b c!9_Z"));
+        QTest::keyClick(Window->PW1, Qt::Key_Escape);
+        Seen = Window->PW1->text();
+        QVERIFY(Window->isVisible());
+        QTest::mouseClick(Window->BtnCancel, Qt::LeftButton);
+    });
+    Main->MnuPassword->trigger();
+    QCOMPARE(Seen, QStringLiteral("abc9Z"));
+    QVERIFY(Data->CurrentEmployer.FilePassword().isEmpty());
+}
+
+void TstFrmMain::blankFirstFieldRemovesThePassword()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME",
+        EncodePassword(QStringLiteral("Secret7")).toLatin1());
+    Person->AnswerPassword(QStringLiteral("Secret7"));
+    Start({ Path });
+    QString Shown;
+    WhenModal<TFrmPassword>([&Shown](TFrmPassword *Window) {
+        Shown = Window->PW1->text();
+        Window->PW1->clear();
+        QTest::keyClicks(Window->PW2, QStringLiteral("Whatever1"));
+        QTest::mouseClick(Window->BtnOk, Qt::LeftButton);
+    });
+    Main->MnuPassword->trigger();
+    QCOMPARE(Shown, QStringLiteral("Secret7"));
+    QVERIFY(Data->CurrentEmployer.FilePassword().isEmpty());
+    QCOMPARE(TRecordBytes::ReadFile(W3Of(Path)).at(FilePasswordOffset), '\0');
+    Main->MnuClose->trigger();
+    Main->MnuMRU[0]->trigger();
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(AskedPasswords(), 1);
+}
+
+void TstFrmMain::copiesReopenWithoutAskingThePassword()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME",
+        EncodePassword(QStringLiteral("Secret7")).toLatin1());
+    Person->AnswerPassword(QStringLiteral("Secret7"));
+    Start({ Path });
+    QCOMPARE(AskedPasswords(), 1);
+
+    Person->AnswerSaveFile(Folder(QStringLiteral("co/Copy.W225")));
+    Main->MnuSaveAs->trigger();
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentEmployer.FilePassword(), EncodePassword(QStringLiteral("Secret7")));
+
+    QDir().mkpath(Folder(QStringLiteral("usb")));
+    WhenModal<TFrmBackupRestore>([this](TFrmBackupRestore *Dialog) {
+        Dialog->Path->setText(Folder(QStringLiteral("usb")));
+        QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+    });
+    Main->MnuBackup->trigger();
+    WhenModal<TFrmBackupRestore>(
+        [](TFrmBackupRestore *Dialog) { QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton); });
+    Main->MnuRestore->trigger();
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(AskedPasswords(), 1);
+    QCOMPARE(Person->MessageTexts(),
+        QStringList({ "Files have been successfully saved", "Backup completed successfully",
+            "File restore completed successfully" }));
+}
+
+void TstFrmMain::backupThenRestoreRoundTrip()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    QString Offered;
+    WhenModal<TFrmBackupRestore>([this, &Offered](TFrmBackupRestore *Dialog) {
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("Quillmark W-2 File Backup"));
+        Offered = Dialog->Path->text();
+        Person->AnswerSelectFolder(Folder(QStringLiteral("usb")));
+        QTest::mouseClick(Dialog->BtnBrowse, Qt::LeftButton);
+        QCOMPARE(Dialog->Path->text(), Folder(QStringLiteral("usb")));
+        QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+    });
+    QDir().mkpath(Folder(QStringLiteral("usb")));
+    Main->MnuBackup->trigger();
+    QVERIFY(Offered.isEmpty());
+    const QByteArray AtBackup = PairBytes(Path);
+    QCOMPARE(PairBytes(Folder(QStringLiteral("usb/Acme.W225"))), AtBackup);
+    QCOMPARE(Person->MessageTexts(), QStringList({ "Backup completed successfully" }));
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Person->Calls().at(0).Kind, QStringLiteral("SelectFolder"));
+    QCOMPARE(Person->Calls().at(0).Caption, QStringLiteral("Select the backup to folder"));
+    QCOMPARE(Person->Calls().at(1).Text, QStringLiteral("Copying files to ") + Folder(QStringLiteral("usb")));
+
+    Data->CurrentEmployer.SetEmployerName(QStringLiteral("CHANGED"));
+    Data->RSW3->PostRec();
+    Main->UpdateFormCaption();
+    QVERIFY(PairBytes(Path) != AtBackup);
+
+    WhenModal<TFrmBackupRestore>([this, &Offered](TFrmBackupRestore *Dialog) {
+        QCOMPARE(Dialog->windowTitle(), QStringLiteral("Quillmark W-2 Restore File Backup"));
+        Offered = Dialog->Path->text();
+        QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+    });
+    Data->FormsReviewState = 2;
+    Main->MnuRestore->trigger();
+    QCOMPARE(Offered, Folder(QStringLiteral("usb")));
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->FormsReviewState, 0);
+    QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    QCOMPARE(Person->MessageTexts().last(), QStringLiteral("File restore completed successfully"));
+    Main->MnuClose->trigger();
+    QCOMPARE(PairBytes(Path), AtBackup);
+}
+
+void TstFrmMain::restoreFromAFolderWithOtherNamesFails()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    MakeCompany(Folder(QStringLiteral("usb")), QStringLiteral("Other"), "OTHER");
+    Start({ Path });
+    const QByteArray Before = PairBytes(Path);
+    WhenModal<TFrmBackupRestore>([this](TFrmBackupRestore *Dialog) {
+        Dialog->Path->setText(Folder(QStringLiteral("usb")));
+        QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+    });
+    Main->MnuRestore->trigger();
+    QCOMPARE(Person->MessageBoxes().size(), 1);
+    const TAskedCall Error = Person->MessageBoxes().first();
+    QCOMPARE(Error.Text,
+        QStringLiteral("The following error occured during the copy file process:\rNo such file or "
+                       "directory"));
+    QCOMPARE(Error.Flags, 16);
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentW2File, Path);
+    QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    QCOMPARE(PairBytes(Path), Before);
+}
+
+// Pictures of the main window for a person to look at, when a folder is given.
+void TstFrmMain::screenshots()
+{
+    const QString Target = qEnvironmentVariable("QMRK_SCREENSHOT_DIR");
+    if (Target.isEmpty())
+        QSKIP("set QMRK_SCREENSHOT_DIR to keep pictures of the main window");
+    QString StyleError;
+    QVERIFY2(TVisualStyle::Apply(*qApp, StyleError), qPrintable(StyleError));
+    Start();
+    QVERIFY(Main->grab().save(Target + QStringLiteral("/main-no-file.png")));
+    const QString Path
+        = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME HARDWARE & SUPPLY");
+    Main->OpenCompanyFile(Path);
+    Main->MnuClose->trigger();
+    Main->OpenCompanyFile(Path);
+    QVERIFY(Main->grab().save(Target + QStringLiteral("/main-company-open.png")));
+    Main->MnuFile->popup(Main->mapToGlobal(QPoint(0, 20)));
+    QTRY_VERIFY(Main->MnuFile->isVisible());
+    QVERIFY(Main->MnuFile->grab().save(Target + QStringLiteral("/main-file-menu.png")));
+    Main->MnuFile->close();
+}
+
+QMRK_GUI_TEST_MAIN(TstFrmMain)
+#include "tst_frmmain.moc"

@@ -1,0 +1,178 @@
+#include "QmrkTestMain.h"
+#include "ShellRules.h"
+#include "TAppRegistry.h"
+#include "TRecentFileList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+class TstShellRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void addRecentFile_data();
+    void addRecentFile();
+    void recentListLoadsOnlyAnExistingKey();
+    void registryFileIsPlainIni();
+    void saveAsTargetName_data();
+    void saveAsTargetName();
+    void companyExtension_data();
+    void companyExtension();
+    void dataFoldersAreCreated();
+    void updateLeftoversAreDeleted();
+};
+
+void TstShellRules::addRecentFile_data()
+{
+    QTest::addColumn<QStringList>("Before");
+    QTest::addColumn<QString>("Closed");
+    QTest::addColumn<QStringList>("After");
+    QTest::newRow("into an empty list") << QStringList() << "A" << QStringList({ "A" });
+    QTest::newRow("B closed after A") << QStringList({ "A", "B" }) << "B" << QStringList({ "B", "A" });
+    QTest::newRow("new one pushes the others down")
+        << QStringList({ "A", "B" }) << "C" << QStringList({ "C", "A", "B" });
+    QTest::newRow("the most recent again") << QStringList({ "A", "B" }) << "A" << QStringList({ "A", "B" });
+    QTest::newRow("letter case counts") << QStringList({ "a" }) << "A" << QStringList({ "A", "a" });
+    QTest::newRow("a full list drops the oldest")
+        << QStringList({ "0", "1", "2", "3", "4", "5", "6", "7", "8", "9" }) << "X"
+        << QStringList({ "X", "0", "1", "2", "3", "4", "5", "6", "7", "8" });
+    QTest::newRow("gaps keep their places")
+        << QStringList({ "A", "", "C" }) << "C" << QStringList({ "C", "A", "" });
+}
+
+void TstShellRules::addRecentFile()
+{
+    QFETCH(QStringList, Before);
+    QFETCH(QString, Closed);
+    QFETCH(QStringList, After);
+    TRecentFileList List;
+    List.SetEntries(Before);
+    List.AddRecentFile(Closed);
+    while (After.size() < TRecentFileList::Size)
+        After.append(QString());
+    QCOMPARE(List.Entries(), After);
+}
+
+void TstShellRules::recentListLoadsOnlyAnExistingKey()
+{
+    QTemporaryDir Dir;
+    const QString Key = QStringLiteral("Software\\QMRK\\2025\\RecentFiles");
+    TAppRegistry Registry(Dir.filePath(QStringLiteral("settings.ini")));
+    TRecentFileList List;
+    List.SetEntries({ QStringLiteral("stale") });
+    List.Load(Registry, Key);
+    QCOMPARE(List.Entries(), QStringList(10, QString()));
+    QVERIFY(!Registry.KeyExists(Key));
+
+    Registry.WriteString(Key, QStringLiteral("0"), QStringLiteral("/data/A.W225"));
+    Registry.WriteString(Key, QStringLiteral("2"), QStringLiteral("/data/C.W225"));
+    List.Load(Registry, Key);
+    QCOMPARE(List.Entries().mid(0, 4), QStringList({ "/data/A.W225", "", "/data/C.W225", "" }));
+}
+
+// The settings file is read by people and by other copies of the program:
+// registry paths become keys of the first group, one value per line.
+void TstShellRules::registryFileIsPlainIni()
+{
+    QTemporaryDir Dir;
+    const QString File = Dir.filePath(QStringLiteral("qmrk-w2.ini"));
+    {
+        TAppRegistry Registry(File);
+        TRecentFileList List;
+        List.SetEntries({ QStringLiteral("/home/ann/Acme & Sons.W225") });
+        List.Store(Registry, QStringLiteral("Software\\QMRK\\2025\\RecentFiles"));
+        Registry.WriteString(QStringLiteral("Software\\QMRK\\2025\\Backup\\"), QStringLiteral("Path"),
+            QStringLiteral("/media/usb"));
+        Registry.WriteInteger(QStringLiteral("Software\\QMRK\\2025\\Printer"), QStringLiteral("Copies"), 2);
+        QVERIFY(Registry.Flush());
+        QCOMPARE(
+            Registry.ReadInteger(QStringLiteral("Software\\QMRK\\2025\\Printer"), QStringLiteral("Copies")),
+            2);
+        QCOMPARE(
+            Registry.ReadInteger(QStringLiteral("Software\\QMRK\\2025\\Printer"), QStringLiteral("Tray"), -1),
+            -1);
+    }
+    QByteArray Expected = "[Software]\n"
+                          "QMRK\\2025\\Backup\\Path=/media/usb\n"
+                          "QMRK\\2025\\Printer\\Copies=2\n"
+                          "QMRK\\2025\\RecentFiles\\0=/home/ann/Acme & Sons.W225\n";
+    for (int I = 1; I < 10; ++I)
+        Expected += "QMRK\\2025\\RecentFiles\\" + QByteArray::number(I) + "=\n";
+    QFile Written(File);
+    QVERIFY(Written.open(QIODevice::ReadOnly));
+    QCOMPARE(Written.readAll(), Expected);
+}
+
+void TstShellRules::saveAsTargetName_data()
+{
+    QTest::addColumn<QString>("Chosen");
+    QTest::addColumn<QString>("Target");
+    QTest::newRow("two dots") << "/copies/Acme 2025.old.W225"
+                              << "Acme 2025.W225";
+    QTest::newRow("plain") << "/copies/Acme.W225"
+                           << "Acme.W225";
+    QTest::newRow("no extension") << "/copies/Acme"
+                                  << "Acme.W225";
+    QTest::newRow("other extension") << "/copies/Acme.txt"
+                                     << "Acme.W225";
+    QTest::newRow("dot in the folder only") << "/my.copies/Acme"
+                                            << "Acme.W225";
+}
+
+void TstShellRules::saveAsTargetName()
+{
+    QFETCH(QString, Chosen);
+    QFETCH(QString, Target);
+    QCOMPARE(SaveAsTargetName(Chosen), Target);
+}
+
+void TstShellRules::companyExtension_data()
+{
+    QTest::addColumn<QString>("Path");
+    QTest::addColumn<bool>("Open");
+    QTest::addColumn<bool>("CommandLine");
+    QTest::newRow("upper case") << "Acme.W225" << true << true;
+    QTest::newRow("lower case") << "acme.w225" << true << false;
+    QTest::newRow("employer file") << "Acme.W325" << false << false;
+    QTest::newRow("last year's") << "Acme.W224" << false << false;
+    QTest::newRow("no extension") << "W225" << false << false;
+}
+
+void TstShellRules::companyExtension()
+{
+    QFETCH(QString, Path);
+    QFETCH(bool, Open);
+    QFETCH(bool, CommandLine);
+    QTemporaryDir Dir;
+    const QString Full = Dir.filePath(Path);
+    QFile File(Full);
+    QVERIFY(File.open(QIODevice::WriteOnly));
+    File.close();
+    QCOMPARE(HasCompanyExtension(Full), Open);
+    QCOMPARE(CommandLineCompanyFile({ Full }) == Full, CommandLine);
+}
+
+void TstShellRules::dataFoldersAreCreated()
+{
+    QTemporaryDir Documents;
+    const QString DataDir = PrepareDataDir(Documents.path());
+    QCOMPARE(DataDir, Documents.path() + QStringLiteral("/QMRK/2025/Data/"));
+    QVERIFY(QDir(DataDir).exists());
+    QCOMPARE(PrepareDataDir(Documents.path()), DataDir);
+    QCOMPARE(PrepareDataDir(QString()), QDir::homePath() + QStringLiteral("/QMRK/2025/Data/"));
+}
+
+void TstShellRules::updateLeftoversAreDeleted()
+{
+    QTemporaryDir Program;
+    for (const char *Name : { "QMRK_25.EXE", "update.ini", "TaxForms.RAV" }) {
+        QFile File(Program.filePath(QLatin1String(Name)));
+        QVERIFY(File.open(QIODevice::WriteOnly));
+    }
+    DeleteUpdateLeftovers(Program.path() + QLatin1Char('/'));
+    QCOMPARE(QDir(Program.path()).entryList(QDir::Files), QStringList({ "TaxForms.RAV" }));
+}
+
+QMRK_TEST_MAIN(TstShellRules)
+#include "tst_shellrules.moc"
