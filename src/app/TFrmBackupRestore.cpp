@@ -1,5 +1,7 @@
 #include "TFrmBackupRestore.h"
 
+#include "TOkCancelButtons.h"
+
 #include "FileUtils.h"
 #include "TAppGlobals.h"
 #include "TAppRegistry.h"
@@ -89,17 +91,9 @@ TFrmBackupRestore::TFrmBackupRestore(
     TargetLayout->addWidget(Path, 1);
     TargetLayout->addWidget(BtnBrowse);
 
-    BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setDefault(true);
-    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *Buttons = new QHBoxLayout;
-    Buttons->addStretch();
-    Buttons->addWidget(BtnOk);
-    Buttons->addWidget(BtnCancel);
+    auto *Buttons = new TOkCancelButtons(this);
+    BtnOk = Buttons->BtnOk;
+    BtnCancel = Buttons->BtnCancel;
 
     auto *Layout = new QVBoxLayout(this);
     Layout->addWidget(Current);

@@ -1,5 +1,7 @@
 #include "TFrmNewFileDlg.h"
 
+#include "TOkCancelButtons.h"
+
 #include "TFilterEdit.h"
 #include "THelpSystem.h"
 
@@ -24,18 +26,9 @@ TFrmNewFileDlg::TFrmNewFileDlg(QWidget *Parent)
     NewFileName->setAccessibleName(QStringLiteral("Company/Employer File name"));
     NewFileName->setMinimumWidth(320);
     Prompt->setBuddy(NewFileName);
-    BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setDefault(true);
-    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *Buttons = new QHBoxLayout;
-    Buttons->addStretch();
-    Buttons->addWidget(BtnOk);
-    Buttons->addWidget(BtnCancel);
+    auto *Buttons = new TOkCancelButtons(this);
+    BtnOk = Buttons->BtnOk;
+    BtnCancel = Buttons->BtnCancel;
     auto *Layout = new QVBoxLayout(this);
     Layout->addWidget(Prompt);
     Layout->addWidget(NewFileName);

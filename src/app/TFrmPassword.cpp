@@ -6,6 +6,7 @@
 #include "TEnterAsTab.h"
 #include "TFrmDataModule.h"
 #include "THelpSystem.h"
+#include "TOkCancelButtons.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -84,25 +85,21 @@ TFrmPassword::TFrmPassword(TFrmDataModule &Data, QWidget *Parent)
              "4. Use a combination of upper and lower case characters  and  numbers." })
         RulesLayout->addWidget(new QLabel(QLatin1String(Line), Rules));
 
-    BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    auto *Buttons = new TOkCancelButtons(this);
+    BtnOk = Buttons->BtnOk;
+    BtnCancel = Buttons->BtnCancel;
     // Neither button answers Enter: Enter moves on to the next field.
+    BtnOk->setDefault(false);
     BtnOk->setAutoDefault(false);
     BtnCancel->setAutoDefault(false);
+    disconnect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnOk, &QPushButton::clicked, this, &TFrmPassword::BtnOkClick);
-    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *Fields = new QGridLayout;
     Fields->addWidget(Label1, 0, 0);
     Fields->addWidget(PW1, 0, 1);
     Fields->addWidget(Label2, 1, 0);
     Fields->addWidget(PW2, 1, 1);
-    auto *Buttons = new QHBoxLayout;
-    Buttons->addStretch();
-    Buttons->addWidget(BtnOk);
-    Buttons->addWidget(BtnCancel);
     auto *Layout = new QVBoxLayout(this);
     Layout->addLayout(Fields);
     Layout->addWidget(Rules);

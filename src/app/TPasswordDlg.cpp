@@ -1,5 +1,7 @@
 #include "TPasswordDlg.h"
 
+#include "TOkCancelButtons.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,18 +20,9 @@ TPasswordDlg::TPasswordDlg(QWidget *Parent)
     Password->setEchoMode(QLineEdit::Password);
     Password->setAccessibleName(QStringLiteral("Password"));
     LblPrompt->setBuddy(Password);
-    BtnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setDefault(true);
-    BtnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    connect(BtnOk, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *Buttons = new QHBoxLayout;
-    Buttons->addStretch();
-    Buttons->addWidget(BtnOk);
-    Buttons->addWidget(BtnCancel);
+    auto *Buttons = new TOkCancelButtons(this);
+    BtnOk = Buttons->BtnOk;
+    BtnCancel = Buttons->BtnCancel;
     auto *Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(8, 6, 8, 6);
     Layout->setSpacing(4);
