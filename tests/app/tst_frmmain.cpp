@@ -851,6 +851,28 @@ void TstFrmMain::screenshots()
     QTRY_VERIFY(Main->MnuFile->isVisible());
     QVERIFY(Main->MnuFile->grab().save(Target + QStringLiteral("/main-file-menu.png")));
     Main->MnuFile->close();
+
+    const auto Picture = [Target](QWidget *Window, const QString &Name) {
+        QVERIFY(Window->grab().save(Target + QLatin1Char('/') + Name));
+    };
+    WhenModal<TFrmNewFileDlg>([&](TFrmNewFileDlg *Dialog) {
+        QTest::keyClicks(Dialog->NewFileName, QStringLiteral("Acme Payroll"));
+        Picture(Dialog, QStringLiteral("dialog-new-file.png"));
+        Dialog->reject();
+    });
+    Main->MnuNew->trigger();
+    WhenModal<TFrmPassword>([&](TFrmPassword *Window) {
+        QTest::keyClicks(Window->PW1, QStringLiteral("Secret7"));
+        Picture(Window, QStringLiteral("dialog-password.png"));
+        Window->reject();
+    });
+    Main->MnuPassword->trigger();
+    WhenModal<TFrmBackupRestore>([&](TFrmBackupRestore *Dialog) {
+        Dialog->Path->setText(QStringLiteral("/media/usb"));
+        Picture(Dialog, QStringLiteral("dialog-backup.png"));
+        Dialog->reject();
+    });
+    Main->MnuBackup->trigger();
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmMain)
