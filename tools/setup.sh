@@ -23,8 +23,9 @@ install_missing() {
   fi
 }
 
+# -O2 without debug information keeps a full build within CI's time on two cores.
 build() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O2
   cmake --build build -j"$(nproc)"
 }
 
