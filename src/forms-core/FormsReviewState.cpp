@@ -1,0 +1,6 @@
+#include "FormsReviewState.h"
+
+int RaisedFormsReviewState(int State)
+{
+    return State == 0 ? 1 : 2;
+}

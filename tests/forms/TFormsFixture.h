@@ -1,0 +1,34 @@
+#pragma once
+
+#include "EmployeeRecord.h"
+#include "EmployerRecord.h"
+#include "TFrmDataModule.h"
+#include "TScriptedInteraction.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+// A company pair on disk, opened through the data module as the program
+// opens it, with the scripted person answering every question.
+class TFormsFixture {
+public:
+    TFormsFixture();
+    ~TFormsFixture();
+
+    // Writes the pair (one employer record, the employees in order) and opens it.
+    void OpenCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees);
+    QString W2Path() const;
+    QString W3Path() const;
+    QList<EmployeeRecord> StoredEmployees() const;
+    EmployerRecord StoredEmployer() const;
+
+    // An employer and employees that pass every check.
+    static EmployerRecord SampleEmployer();
+    static EmployeeRecord SampleEmployee(const QString &First, const QString &Last, double Wages = 50000);
+    // The employees Names gives as "First Last".
+    static QList<EmployeeRecord> Employees(const QStringList &Names);
+
+    QTemporaryDir Dir;
+    TScriptedInteraction Person;
+    TFrmDataModule Data;
+};
