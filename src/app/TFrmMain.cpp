@@ -15,6 +15,8 @@
 #include "TFrmDataModule.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmW2.h"
+#include "TFrmW3.h"
 #include "TFrmWelcome.h"
 #include "THelpSystem.h"
 #include "TRecordSet.h"
@@ -118,10 +120,9 @@ void TFrmMain::CreateMenus()
 
     MnuForms = menuBar()->addMenu(QStringLiteral("F&orms"));
     MnuForms->setObjectName(QStringLiteral("MnuForms"));
-    MnuFormW2
-        = AddItem(MnuForms, "MnuFormW2", QStringLiteral("Form W-&2"), {}, 9, &TFrmMain::NotAvailableYet);
+    MnuFormW2 = AddItem(MnuForms, "MnuFormW2", QStringLiteral("Form W-&2"), {}, 9, &TFrmMain::MnuFormW2Click);
     MnuFormW3
-        = AddItem(MnuForms, "MnuFormW3", QStringLiteral("Form W-&3"), {}, 10, &TFrmMain::NotAvailableYet);
+        = AddItem(MnuForms, "MnuFormW3", QStringLiteral("Form W-&3"), {}, 10, &TFrmMain::MnuFormW3Click);
 
     MnuTools = menuBar()->addMenu(QStringLiteral("&Tools"));
     MnuTools->setObjectName(QStringLiteral("MnuTools"));
@@ -411,9 +412,15 @@ void TFrmMain::MnuNewClick()
         MsgBox(QStringLiteral("File already exists!"), AppTitle(), MsgFlag::IconError);
         return;
     }
-    // The W-3 and W-2 windows that follow a new company come with the form
-    // entry; until then the new pair is created and left open.
     OpenCompanyFile(Path);
+    if (!Data().CompanyFileOpen)
+        return;
+    // The employer first, then the first employee with the employer's state.
+    MnuFormW3Click();
+    Data().SetNewEmployeeDefaults();
+    MnuFormW2Click();
+    EnableMenuItems(true);
+    Data().FormsReviewState = 0;
 }
 
 void TFrmMain::MnuSaveAsClick()
@@ -553,6 +560,19 @@ void TFrmMain::MnuMRUClick(int Index)
 void TFrmMain::MnuExitClick()
 {
     close();
+}
+
+void TFrmMain::MnuFormW2Click()
+{
+    TFrmW2 Window(Data(), this);
+    Window.exec();
+}
+
+void TFrmMain::MnuFormW3Click()
+{
+    TFrmW3 Window(Data(), this);
+    Window.exec();
+    UpdateFormCaption();
 }
 
 void TFrmMain::MnuTransferClick()

@@ -32,6 +32,8 @@ public:
     void MnuCloseClick();
     void MnuMRUClick(int Index);
     void MnuExitClick();
+    void MnuFormW2Click();
+    void MnuFormW3Click();
     void MnuTransferClick();
     void MnuPasswordClick();
 

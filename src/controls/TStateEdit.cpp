@@ -2,12 +2,14 @@
 
 #include "StateCodes.h"
 #include "TCustomEdit.h"
+#include "TStateEditAccessible.h"
 
 #include <QKeyEvent>
 
 TStateEdit::TStateEdit(QWidget *Parent)
     : QComboBox(Parent)
 {
+    TStateEditAccessible::Install();
     setEditable(false);
     addItems(StateCodes());
     setCurrentIndex(-1);

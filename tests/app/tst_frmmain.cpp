@@ -3,18 +3,25 @@
 #include "QmrkGuiTestMain.h"
 #include "TAppGlobals.h"
 #include "TAppRegistry.h"
+#include "TCheckBoxEdit.h"
 #include "TDesktop.h"
+#include "TDollarEdit.h"
 #include "TFilterEdit.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
 #include "TFrmMain.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmW2.h"
+#include "TFrmW3.h"
+#include "TMaskedEdit.h"
 #include "TModalDriver.h"
+#include "TModalScript.h"
 #include "TProgramStart.h"
 #include "TRecordBytes.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
+#include "TStateEdit.h"
 #include "TVisualStyle.h"
 
 #include <QAction>
@@ -70,6 +77,38 @@ QString W3Of(const QString &W2)
 QByteArray PairBytes(const QString &W2)
 {
     return TRecordBytes::ReadFile(W3Of(W2)) + "|" + TRecordBytes::ReadFile(W2);
+}
+
+// A new company's employer, just enough to pass the W-3 checks.
+void EnterEmployerAndClose(TFrmW3 *Window)
+{
+    Window->Boxb1->SetChecked(true);
+    Window->Boxb8->SetChecked(true);
+    Window->Boxe->SetStoredText(QStringLiteral("12-3456789"));
+    Window->Boxf_a->setText(QStringLiteral("Acme Payroll"));
+    Window->Boxg_a->setText(QStringLiteral("1 Main St"));
+    Window->Boxg_b->setText(QStringLiteral("Austin"));
+    Window->Boxg_c->setText(QStringLiteral("TX"));
+    Window->Boxg_d->setText(QStringLiteral("78701"));
+    Window->Box15->setText(QStringLiteral("TX"));
+    Window->StateID->setText(QStringLiteral("123456"));
+    Window->Contact->setText(QStringLiteral("Pat"));
+    QTest::mouseClick(Window->BtnClose, Qt::LeftButton);
+}
+
+// Its first employee, just enough to pass the W-2 checks.
+void EnterEmployeeAndClose(TFrmW2 *Window)
+{
+    Window->Amount1->SetValue(1000);
+    Window->Boxa->SetStoredText(QStringLiteral("123-45-6780"));
+    Window->Boxe_a->setText(QStringLiteral("Ann"));
+    Window->Boxe_b->setText(QStringLiteral("Lee"));
+    Window->Boxf_a->setText(QStringLiteral("2 Oak St"));
+    Window->Boxf_b->setText(QStringLiteral("Austin"));
+    Window->Boxf_c->setCurrentText(QStringLiteral("TX"));
+    Window->Boxf_d->setText(QStringLiteral("78702"));
+    Window->Box16a->SetValue(1000);
+    QTest::mouseClick(Window->BtnClose, Qt::LeftButton);
 }
 
 } // namespace
@@ -415,21 +454,29 @@ void TstFrmMain::newCompany()
     Start();
     const QString Existing = MakeCompany(DataDir(), QStringLiteral("Existing"), "OLD");
     const QByteArray ExistingBytes = PairBytes(Existing);
-    WhenModal<TFrmNewFileDlg>([Typed](TFrmNewFileDlg *Dialog) {
+    TModalScript Script;
+    Script.Then<TFrmNewFileDlg>([Typed](TFrmNewFileDlg *Dialog) {
         QCOMPARE(Dialog->windowTitle(), QStringLiteral("New Quillmark W-2 Company/Employer File"));
         QVERIFY(Dialog->NewFileName->text().isEmpty());
         QTest::keyClicks(Dialog->NewFileName, Typed);
         QTest::keyClick(Dialog->NewFileName, Qt::Key_Return);
     });
+    if (Opens)
+        Script.Then<TFrmW3>(EnterEmployerAndClose).Then<TFrmW2>(EnterEmployeeAndClose);
+    Script.Start();
     Main->MnuNew->trigger();
+    QVERIFY(Script.Done());
     QCOMPARE(Person->MessageTexts(), Message.isEmpty() ? QStringList() : QStringList({ Message }));
     QCOMPARE(Data->CompanyFileOpen, Opens);
     QCOMPARE(PairBytes(Existing), ExistingBytes);
     if (Opens) {
         const QString Path = DataDir() + Typed + QStringLiteral(".W225");
         QCOMPARE(Data->CurrentW2File, Path);
-        QCOMPARE(TRecordBytes::ReadFile(Path), QByteArray(480, '\0'));
-        QCOMPARE(TRecordBytes::ReadFile(W3Of(Path)), QByteArray(608, '\0'));
+        QCOMPARE(TRecordBytes::ReadFile(Path).size(), 480);
+        QCOMPARE(TRecordBytes::ReadFile(W3Of(Path)).size(), 608);
+        QCOMPARE(Data->CurrentEmployee.FirstName(), QStringLiteral("Ann"));
+        QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - Acme Payroll"));
+        QCOMPARE(Data->FormsReviewState, 0);
         QVERIFY(FileCommandsEnabled());
     }
 }
@@ -582,8 +629,8 @@ void TstFrmMain::commandsNotYetAvailable()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
-    const QList<QAction *> Later = { Main->MnuFormW2, Main->MnuFormW3, Main->MnuEFW2, Main->MnuPrintSetup,
-        Main->MnuPrintLabels, Main->MnuIRSInstructions, Main->MnuWebUpdate, Main->MnuAbout };
+    const QList<QAction *> Later = { Main->MnuPrintSetup, Main->MnuPrintLabels, Main->MnuIRSInstructions,
+        Main->MnuWebUpdate, Main->MnuAbout };
     for (QAction *Item : Later)
         Item->trigger();
     QCOMPARE(Person->MessageTexts(),

@@ -24,13 +24,18 @@ QString TFormsFixture::W3Path() const
     return Dir.filePath(QStringLiteral("Acme.W325"));
 }
 
-void TFormsFixture::OpenCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees)
+void TFormsFixture::WriteCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees)
 {
     QList<QByteArray> Records;
     for (const EmployeeRecord &Employee : Employees)
         Records.append(Employee.Bytes());
     TRecordBytes::WriteFile(W3Path(), { Employer.Bytes() });
     TRecordBytes::WriteFile(W2Path(), Records);
+}
+
+void TFormsFixture::OpenCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees)
+{
+    WriteCompany(Employer, Employees);
     Data.OpenCompany(W2Path());
 }
 
@@ -87,9 +92,9 @@ EmployeeRecord TFormsFixture::SampleEmployee(const QString &First, const QString
     E.SetCityStateZip(QStringLiteral("Springfield IL 62704"));
     E.SetBox1Wages(Wages);
     E.SetBox3SocSecWages(Wages);
-    E.SetBox4SocSecTax(Wages * 0.062);
+    E.SetBox4SocSecTax(qRound64(Wages * 6.2) / 100.0);
     E.SetBox5MedicareWages(Wages);
-    E.SetBox6MedicareTax(Wages * 0.0145);
+    E.SetBox6MedicareTax(qRound64(Wages * 1.45) / 100.0);
     E.SetBox15State_a(QStringLiteral("IL"));
     E.SetStateID_a(QStringLiteral("12345678"));
     E.SetBox16StateWages_a(Wages);

@@ -15,7 +15,9 @@ public:
     TFormsFixture();
     ~TFormsFixture();
 
-    // Writes the pair (one employer record, the employees in order) and opens it.
+    // Writes the pair: one employer record, the employees in order.
+    void WriteCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees);
+    // Writes the pair and opens it.
     void OpenCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees);
     QString W2Path() const;
     QString W3Path() const;

@@ -1,0 +1,6 @@
+#include "TRecordSetControl.h"
+
+TRecordSetControl::TRecordSetControl(QWidget *Parent)
+    : QWidget(Parent)
+{
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+class EmployerRecord;
+class QPushButton;
+class QToolButton;
+class TCheckBoxEdit;
+class TCustomEdit;
+class TDateEdit;
+class TDollarEdit;
+class TEnterAsTab;
+class TFieldHighlight;
+class TFilterEdit;
+class TFormCanvas;
+class TFrmDataModule;
+class TMaskedEdit;
+
+// The employer entry window, drawn like Form W-3: the totals of every
+// employee, computed afresh at each opening, and the employer's identity,
+// kind of payer and employer, state, contact and signer. The window closes
+// only once the employer passes its checks.
+class TFrmW3 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFrmW3(TFrmDataModule &Data, QWidget *Parent = nullptr);
+
+    // Checks the fields in order; on a failure the focus goes to the field
+    // and EFieldException carries the message.
+    void CheckFields();
+    // The employer as the fields show it.
+    EmployerRecord EmployerFromWindow() const;
+
+    TFrmDataModule &Data;
+
+    TFilterEdit *Boxa = nullptr;
+    // Kind of Payer (1 to 7), Kind of Employer (8 to 12), third-party sick pay (13).
+    TCheckBoxEdit *Boxb1 = nullptr;
+    TCheckBoxEdit *Boxb2 = nullptr;
+    TCheckBoxEdit *Boxb3 = nullptr;
+    TCheckBoxEdit *Boxb4 = nullptr;
+    TCheckBoxEdit *Boxb5 = nullptr;
+    TCheckBoxEdit *Boxb6 = nullptr;
+    TCheckBoxEdit *Boxb7 = nullptr;
+    TCheckBoxEdit *Boxb8 = nullptr;
+    TCheckBoxEdit *Boxb9 = nullptr;
+    TCheckBoxEdit *Boxb10 = nullptr;
+    TCheckBoxEdit *Boxb11 = nullptr;
+    TCheckBoxEdit *Boxb12 = nullptr;
+    TCheckBoxEdit *Boxb13 = nullptr;
+    TFilterEdit *Boxc = nullptr;
+    TFilterEdit *Boxd = nullptr;
+    TDollarEdit *Amount1 = nullptr;
+    TDollarEdit *Amount2 = nullptr;
+    TMaskedEdit *Boxe = nullptr;
+    TDollarEdit *Amount3 = nullptr;
+    TDollarEdit *Amount4 = nullptr;
+    TCustomEdit *Boxf_a = nullptr;
+    TDollarEdit *Amount5 = nullptr;
+    TDollarEdit *Amount6 = nullptr;
+    TCustomEdit *Boxf_b = nullptr;
+    TCustomEdit *Boxg_a = nullptr;
+    TCustomEdit *Boxg_b = nullptr;
+    TFilterEdit *Boxg_c = nullptr;
+    TFilterEdit *Boxg_d = nullptr;
+    TDollarEdit *Amount7 = nullptr;
+    TDollarEdit *Amount8 = nullptr;
+    TDollarEdit *Amount10 = nullptr;
+    TDollarEdit *Amount11 = nullptr;
+    TDollarEdit *Box12a = nullptr;
+    TMaskedEdit *Boxh = nullptr;
+    TFilterEdit *Box13 = nullptr;
+    TFilterEdit *Box15 = nullptr;
+    TFilterEdit *StateID = nullptr;
+    TDollarEdit *Box14 = nullptr;
+    TDollarEdit *Box16 = nullptr;
+    TDollarEdit *Box17 = nullptr;
+    TDollarEdit *Box18 = nullptr;
+    TDollarEdit *Box19 = nullptr;
+    TCustomEdit *Contact = nullptr;
+    TMaskedEdit *TelNum = nullptr;
+    TCustomEdit *Email = nullptr;
+    TMaskedEdit *FaxNum = nullptr;
+    TCustomEdit *SignerName = nullptr;
+    TCustomEdit *Title = nullptr;
+    TDateEdit *W3Date = nullptr;
+    TCheckBoxEdit *FinalReturn = nullptr;
+
+    QPushButton *BtnPrint = nullptr;
+    QPushButton *BtnClose = nullptr;
+    QToolButton *BtnHelp = nullptr;
+    TEnterAsTab *EnterAsTab = nullptr;
+    TFieldHighlight *FieldHighlight = nullptr;
+
+    // The box b check boxes 1 to 12, looked up by name.
+    QList<TCheckBoxEdit *> Boxb;
+    // The fields in tab order, read-only ones included.
+    QList<QWidget *> Fields() const { return FFields; }
+
+protected:
+    void showEvent(QShowEvent *Event) override;
+    void closeEvent(QCloseEvent *Event) override;
+
+private:
+    void CreateHeader();
+    void CreateKinds();
+    void CreateIdentity();
+    void CreateTotals();
+    void CreateStateAndContact();
+    void CreateButtons();
+    void DrawForm();
+    void DrawKinds();
+    void ConnectHandlers();
+    void SetTabOrder();
+    template <typename T> T *AddField(const char *Name, const QString &AccessibleName);
+    TDollarEdit *AddTotal(const char *Name, const QString &AccessibleName, int Digits);
+    TCheckBoxEdit *AddCheck(const char *Name, const QString &AccessibleName, double X, double Y);
+    TCustomEdit *AddEdit(const char *Name, const QString &AccessibleName, int MaxLength);
+    TFilterEdit *AddStateBox(const char *Name, const QString &AccessibleName);
+
+    void FormShow();
+    void FormClose();
+    void BoxbChange(int Index);
+    void StateKeyPress(TFilterEdit *Box, QChar &Key);
+    void Box13KeyPress(QChar &Key);
+    void Box15Change();
+    void BtnPrintClick();
+
+    TFormCanvas *FCanvas = nullptr;
+    QList<QWidget *> FFields;
+    bool FShown = false;
+    bool FSettingGroup = false;
+};
