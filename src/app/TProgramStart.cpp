@@ -9,6 +9,7 @@
 #include "TFrmMain.h"
 #include "THelpSystem.h"
 #include "TQtInteraction.h"
+#include "TQtReportInteraction.h"
 #include "TVisualStyle.h"
 
 bool TProgramStart::CheckScreen()
@@ -25,6 +26,7 @@ bool TProgramStart::CheckScreen()
 int TProgramStart::Run(TApplication &App)
 {
     TQtInteraction Interaction;
+    TQtReportInteraction ReportInteraction;
     if (!CheckScreen())
         return 0;
     QString StyleError;

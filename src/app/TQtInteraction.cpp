@@ -167,3 +167,15 @@ bool TQtInteraction::SelectSaveFile(
     File = Dialog.selectedFiles().constFirst();
     return true;
 }
+
+bool TQtInteraction::SelectSaveDocument(const QString &Caption, const QString &Folder, const QString &Filter,
+    const QString &DefaultExt, QString &File)
+{
+    QFileDialog Dialog(QApplication::activeWindow(), Caption, Folder, Filter);
+    Dialog.setAcceptMode(QFileDialog::AcceptSave);
+    Dialog.setDefaultSuffix(DefaultExt);
+    if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())
+        return false;
+    File = Dialog.selectedFiles().constFirst();
+    return true;
+}

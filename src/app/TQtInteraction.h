@@ -24,6 +24,8 @@ public:
         const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
     bool SelectSaveFile(
         const QString &Caption, const QString &Folder, const QString &Filter, QString &File) override;
+    bool SelectSaveDocument(const QString &Caption, const QString &Folder, const QString &Filter,
+        const QString &DefaultExt, QString &File) override;
     bool AskPassword(
         const QString &Caption, const QString &Prompt, int PasswordCase, QString &Typed) override;
 

@@ -40,6 +40,12 @@ public:
         const QString &Caption, const QString &Folder, const QString &Filter, QString &File)
         = 0;
 
+    // A save dialog for documents: DefaultExt ("pdf") is added to a name given
+    // without an extension, and replacing an existing file is confirmed. The
+    // base asks SelectSaveFile and adds the extension.
+    virtual bool SelectSaveDocument(const QString &Caption, const QString &Folder, const QString &Filter,
+        const QString &DefaultExt, QString &File);
+
     static TUserInteraction &Current();
     // Installs Interaction (not owned); nullptr restores the console default.
     static void Install(TUserInteraction *Interaction);

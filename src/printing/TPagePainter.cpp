@@ -1,0 +1,116 @@
+#include "TPagePainter.h"
+
+#include "TFontMetrics.h"
+#include "TReportPage.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+struct TContext {
+    QPainter &Painter;
+    double Dpi;
+    QPointF Origin;
+    int Options;
+
+    QPointF Point(double X, double Y) const { return Origin + QPointF(X * Dpi, Y * Dpi); }
+    QRectF Rect(double X, double Y, double W, double H) const
+    {
+        return QRectF(Point(X, Y), QSizeF(W * Dpi, H * Dpi));
+    }
+
+    QColor Color(QRgb Rgb) const
+    {
+        if (!(Options & TPagePainter::Monochrome))
+            return QColor::fromRgba(Rgb);
+        const int Grey = qGray(Rgb);
+        return QColor(Grey, Grey, Grey, qAlpha(Rgb));
+    }
+
+    QPen Pen(double Width, QRgb Rgb) const
+    {
+        double Pixels = Width * Dpi;
+        if (Options & TPagePainter::VisiblePens)
+            Pixels = qMax(Pixels, 1.0);
+        QPen Result(Color(Rgb), Pixels, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        return Result;
+    }
+};
+
+void PaintLine(const TContext &C, const TPageItem &Item)
+{
+    if (Item.PenWidth <= 0)
+        return;
+    C.Painter.setPen(C.Pen(Item.PenWidth, Item.Color));
+    C.Painter.drawLine(C.Point(Item.X, Item.Y), C.Point(Item.X2, Item.Y2));
+}
+
+void PaintRect(const TContext &C, const TPageItem &Item)
+{
+    const QRectF Box = C.Rect(Item.X, Item.Y, Item.W, Item.H);
+    const bool Rounded = Item.RadiusX > 0 && Item.RadiusY > 0;
+    QPainterPath Path;
+    if (Rounded)
+        Path.addRoundedRect(Box, Item.RadiusX * C.Dpi, Item.RadiusY * C.Dpi);
+    else
+        Path.addRect(Box);
+    if (Item.Has(TPageItem::Filled))
+        C.Painter.fillPath(Path, C.Color(Item.FillColor));
+    if (Item.PenWidth > 0) {
+        C.Painter.setPen(C.Pen(Item.PenWidth, Item.Color));
+        C.Painter.setBrush(Qt::NoBrush);
+        C.Painter.drawPath(Path);
+    }
+}
+
+void PaintText(const TContext &C, const TReportPage &Page, const TPageItem &Item)
+{
+    const TReportFont &Font = Page.FontOf(Item);
+    const QFont DeviceFont = Font.ToQFont(C.Dpi, C.Painter.device()->logicalDpiY());
+    const QFontMetricsF Metrics(DeviceFont, C.Painter.device());
+    const double Advance = Metrics.horizontalAdvance(Item.Text);
+    double Left = Item.X * C.Dpi;
+    if (Item.Align == TTextAlign::Right)
+        Left += Item.W * C.Dpi - Advance;
+    else if (Item.Align == TTextAlign::Center)
+        Left += (Item.W * C.Dpi - Advance) / 2;
+    // The baseline comes from the resolution-free ascent, so the text sits at
+    // the same place on every device whatever the device's hinting.
+    const double Baseline = (Item.Y + TFontMetrics::Ascent(Font)) * C.Dpi;
+    C.Painter.save();
+    if (Item.Has(TPageItem::Clipped) && Item.W > 0)
+        C.Painter.setClipRect(C.Rect(Item.X, Item.Y, Item.W, Item.H), Qt::IntersectClip);
+    C.Painter.setFont(DeviceFont);
+    C.Painter.setPen(C.Color(Item.Color));
+    C.Painter.drawText(C.Origin + QPointF(Left, Baseline), Item.Text);
+    C.Painter.restore();
+}
+
+} // namespace
+
+void TPagePainter::Paint(
+    const TReportPage &Page, QPainter &Painter, double DotsPerInch, QPointF Origin, int Options)
+{
+    const TContext C { Painter, DotsPerInch, Origin, Options };
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing, true);
+    Painter.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const TPageItem &Item : Page.Items) {
+        if (Item.Has(TPageItem::PreviewOnly) && !(Options & ShowPreviewOnly))
+            continue;
+        switch (Item.Kind) {
+        case TPageItem::TKind::Line:
+            PaintLine(C, Item);
+            break;
+        case TPageItem::TKind::Rect:
+            PaintRect(C, Item);
+            break;
+        case TPageItem::TKind::Text:
+            PaintText(C, Page, Item);
+            break;
+        }
+    }
+    Painter.restore();
+}

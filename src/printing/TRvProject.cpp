@@ -1,0 +1,154 @@
+#include "TRvProject.h"
+
+#include "EReportException.h"
+#include "TBaseReport.h"
+#include "TFontMetrics.h"
+#include "TRvSystem.h"
+
+namespace {
+
+QString OneLine(QString Text)
+{
+    Text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    Text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    Text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return Text;
+}
+
+TPageItem LineItem(const TReportItemDef &Def)
+{
+    TPageItem Item;
+    Item.Kind = TPageItem::TKind::Line;
+    Item.X = Def.X;
+    Item.Y = Def.Y;
+    Item.X2 = Def.X2;
+    Item.Y2 = Def.Y2;
+    Item.PenWidth = Def.Pen;
+    Item.Color = Def.Color;
+    return Item;
+}
+
+TPageItem RectItem(const TReportItemDef &Def)
+{
+    TPageItem Item;
+    Item.Kind = TPageItem::TKind::Rect;
+    Item.Flags = Def.Filled ? TPageItem::Filled : 0;
+    Item.X = Def.X;
+    Item.Y = Def.Y;
+    Item.W = Def.Width;
+    Item.H = Def.Height;
+    Item.RadiusX = Item.RadiusY = Def.Radius;
+    Item.PenWidth = Def.Pen;
+    Item.Color = Def.Color;
+    Item.FillColor = Def.Fill;
+    return Item;
+}
+
+TPageItem TextItem(const TReportItemDef &Def, const QString &Text, TReportPage &Page)
+{
+    TPageItem Item;
+    Item.Kind = TPageItem::TKind::Text;
+    Item.Flags = Def.Clip ? TPageItem::Clipped : 0;
+    Item.H = TFontMetrics::Height(Def.Font);
+    const double Box = Def.Height > 0 ? Def.Height : Item.H;
+    double Top = Def.Y;
+    if (Def.VAlign == TReportItemDef::TVAlign::Center)
+        Top += (Box - Item.H) / 2;
+    else if (Def.VAlign == TReportItemDef::TVAlign::Bottom)
+        Top += Box - Item.H;
+    Item.X = Def.X;
+    Item.Y = Top;
+    Item.W = Def.Width;
+    Item.FontIndex = Page.FontIndex(Def.Font);
+    Item.Align = Def.Align;
+    Item.Color = Def.Color;
+    Item.Text = Text;
+    return Item;
+}
+
+} // namespace
+
+void TRvProject::Open()
+{
+    if (FProject)
+        return;
+    FProject = TReportProject::Load(ProjectFile);
+}
+
+void TRvProject::Close()
+{
+    FProject.reset();
+    FReport.clear();
+}
+
+QStringList TRvProject::ReportNames() const
+{
+    return FProject ? FProject->ReportNames() : QStringList();
+}
+
+bool TRvProject::SelectReport(const QString &Name, bool FullName)
+{
+    Q_UNUSED(FullName)
+    if (!FProject)
+        return false;
+    const TReportDefinition *Report = FProject->Find(Name);
+    if (!Report)
+        return false;
+    FReport = Report->Name;
+    return true;
+}
+
+void TRvProject::SetParam(const QString &Name, const QString &Value)
+{
+    FParams.insert(Name, Value);
+}
+
+const TReportDefinition &TRvProject::Current() const
+{
+    if (!FProject)
+        throw EReportException(QStringLiteral("The report project %1 is not open.").arg(ProjectFile));
+    const TReportDefinition *Report = FReport.isEmpty() ? nullptr : FProject->Find(FReport);
+    if (!Report)
+        throw EReportException(
+            QStringLiteral("No report of the report project %1 is selected.").arg(FProject->Path()));
+    return *Report;
+}
+
+void TRvProject::Execute()
+{
+    if (!Engine || !Engine->BaseReport())
+        throw EReportException(QStringLiteral("A report can only be rendered while its report system runs."));
+    ExecuteOn(*Engine->BaseReport());
+}
+
+void TRvProject::ExecuteOn(TBaseReport &Output)
+{
+    const TReportDefinition &Report = Current();
+    Output.SetPageSize(Report.PageWidth, Report.PageHeight);
+    for (const TReportItemDef &Def : Report.Items) {
+        TPageItem Item;
+        switch (Def.Kind) {
+        case TReportItemDef::TKind::Line:
+            Item = LineItem(Def);
+            break;
+        case TReportItemDef::TKind::Rect:
+            Item = RectItem(Def);
+            break;
+        case TReportItemDef::TKind::Text:
+            if (Def.Text.isEmpty())
+                continue;
+            Item = TextItem(Def, OneLine(Def.Text), Output.Page());
+            break;
+        case TReportItemDef::TKind::Field: {
+            const QString Value = OneLine(FParams.value(Def.Text));
+            if (Value.isEmpty())
+                continue;
+            Item = TextItem(Def, Value, Output.Page());
+            break;
+        }
+        }
+        if (Def.PreviewOnly)
+            Item.Flags |= TPageItem::PreviewOnly;
+        Output.AddItem(Item);
+    }
+}

@@ -1,0 +1,115 @@
+#include "TRvRenderPDF.h"
+
+#include "AppInfo.h"
+#include "EReportException.h"
+#include "PageLayoutFor.h"
+#include "TPagePainter.h"
+#include "TPdfInfoUpdate.h"
+#include "TSnapshotReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace {
+
+QString XmlEscaped(const QString &Text)
+{
+    return Text.toHtmlEscaped();
+}
+
+} // namespace
+
+TRvRenderPDF::TRvRenderPDF()
+{
+    DisplayName = QStringLiteral("Adobe Portable Document (PDF)");
+    FileExtension = QStringLiteral("*.pdf");
+}
+
+QString TRvRenderPDF::Publisher()
+{
+    return QStringLiteral(QMRK_PUBLISHER);
+}
+
+TPdfDocInfo TRvRenderPDF::ProgramInfo()
+{
+    TPdfDocInfo Result;
+    Result.Title = AppTitle();
+    Result.Author = Result.Creator = Result.Producer = Publisher();
+    Result.Subject = AppTitle() + QStringLiteral(" Adobe Portable Document");
+    return Result;
+}
+
+QByteArray TRvRenderPDF::XmpMetadata() const
+{
+    // Readers prefer the XMP packet to the information dictionary when both
+    // are there; Qt's own packet would name Qt as the producer.
+    const QString Xmp = QStringLiteral(
+        "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+        "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+        "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+        " xmlns:pdf='http://ns.adobe.com/pdf/1.3/' xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+        "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+        "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+        "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>%3</rdf:li></rdf:Alt></dc:description>\n"
+        "<xmp:CreatorTool>%4</xmp:CreatorTool>\n"
+        "<pdf:Producer>%5</pdf:Producer>\n"
+        "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>")
+                            .arg(XmlEscaped(Info.Title), XmlEscaped(Info.Author), XmlEscaped(Info.Subject),
+                                XmlEscaped(Info.Creator), XmlEscaped(Info.Producer));
+    return Xmp.toUtf8();
+}
+
+void TRvRenderPDF::Render(const TSnapshotReader &Snapshot, const QString &FileName)
+{
+    if (Snapshot.PageCount() < 1)
+        throw EReportException(QStringLiteral("There are no pages to write to %1.").arg(FileName));
+    bool Started = false;
+    try {
+        WritePages(Snapshot, FileName, Started);
+        TPdfInfoUpdate::Apply(FileName, Info);
+    } catch (...) {
+        // A half-written document must not pass for a whole one.
+        if (Started)
+            QFile::remove(FileName);
+        throw;
+    }
+}
+
+void TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &FileName, bool &Started)
+{
+    {
+        QPdfWriter Writer(FileName);
+        Writer.setResolution(Resolution);
+        Writer.setTitle(Info.Title);
+        Writer.setCreator(Info.Creator);
+        Writer.setDocumentXmpMetadata(XmpMetadata());
+        TReportPage Page = Snapshot.Page(1);
+        Writer.setPageLayout(PageLayoutFor(Page));
+        QPainter Painter;
+        // begin() fails quietly on a missing folder or a read-only file.
+        if (!Painter.begin(&Writer))
+            throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
+        Started = true;
+        for (int Number = 1; Number <= Snapshot.PageCount(); ++Number) {
+            if (Number > 1) {
+                Page = Snapshot.Page(Number);
+                Writer.setPageLayout(PageLayoutFor(Page));
+                if (!Writer.newPage())
+                    throw EReportException(
+                        QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
+            }
+            TPagePainter::Paint(Page, Painter, Writer.resolution());
+            if (OnPage)
+                OnPage(Number);
+        }
+        if (!Painter.end())
+            throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
+    }
+    if (QFileInfo(FileName).size() <= 0)
+        throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
+}
