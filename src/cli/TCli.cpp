@@ -1,7 +1,9 @@
 #include "TCli.h"
 
 #include "AppInfo.h"
+#include "TCliReport.h"
 #include "TCompanyDump.h"
+#include "TEFW2Batch.h"
 
 #include <QTextStream>
 
@@ -22,6 +24,10 @@ int TCli::Run(const QStringList &Args)
     }
     if (Command == QLatin1String("dump"))
         return Dump(Args.mid(2));
+    if (Command == QLatin1String("efw2"))
+        return TEFW2Batch(FOut, FErr).Run(Args.mid(2));
+    if (Command == QLatin1String("report"))
+        return TCliReport(FOut, FErr).Run(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -40,8 +46,9 @@ int TCli::Help()
             "               every field under its name. The files are only read, never\n"
             "               created, locked or changed. The name must end in .W225,\n"
             "               in upper case.\n"
-            "\n"
-            "Exit status: 0 done, 1 a file could not be read, 2 wrong command line.\n";
+         << TEFW2Batch::HelpText() << TCliReport::HelpText()
+         << "\n"
+            "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
 

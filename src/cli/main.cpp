@@ -1,15 +1,28 @@
 #include "TCli.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication App(argc, argv);
+    // Rendering a report needs fonts, and so a QGuiApplication; the offscreen
+    // platform gives it one without a display. Every other command runs on
+    // QtCore alone.
+    std::unique_ptr<QCoreApplication> Owner;
+    if (argc > 1 && std::strcmp(argv[1], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        Owner = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        Owner = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication &App = *Owner;
     QTextStream Out(stdout);
     QTextStream Err(stderr);
     return TCli(Out, Err).Run(App.arguments());
