@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class EmployeeRecord;
+class EmployerRecord;
+struct TSubmitterData;
+
+// The records of the SSA's EFW2 wage report: lines of exactly 512 ASCII
+// characters, the fields at fixed 1-based positions. Every field is cut or
+// padded to its width, so a line never comes out short or long.
+
+inline constexpr int EFW2LineLength = 512;
+inline constexpr int RWAmountWidth = 11;
+inline constexpr int RTAmountWidth = 15;
+
+// An amount as the EFW2 money fields hold it: whole cents, rounded to the
+// nearest cent; zero and negative amounts give 0.
+qint64 EFW2Cents(double Value);
+// The cents of Value, zero-filled on the left to Width digits. An amount
+// whose cents need more digits comes out longer; the writer refuses such an
+// amount before it builds any line.
+QString FormatEFW2Amount(double Value, int Width);
+// Whether the cents fit Width digits.
+bool EFW2CentsFit(qint64 Cents, int Width);
+
+// The cents of the first of the four box 12 slots whose code is Code, letter
+// case ignored; 0 when no slot holds it. A code held twice counts once.
+qint64 Box12Cents(const EmployeeRecord &Employee, const QString &Code);
+// Box12Cents as an RW money field.
+QString Box12Amount(const EmployeeRecord &Employee, const QString &Code);
+// The RT totals: the sums of the cents the employees' RW lines hold.
+QString Box12Total(const QList<EmployeeRecord> &Employees, const QString &Code);
+QString Box11Total(const QList<EmployeeRecord> &Employees);
+
+// The RA submitter record from the submitter data.
+QString BuildRA(const TSubmitterData &Submitter);
+// The RE employer record.
+QString BuildRE(const EmployerRecord &Employer);
+// The RW record of one employee.
+QString BuildRW(const EmployeeRecord &Employee);
+// The RT total record of the employees whose RW lines were written: their
+// count, and the sums of the cents in their RW lines. Only the sick-pay tax
+// comes from the employer record.
+QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RWEmployees);
+// The RF final record counting RWCount RW records.
+QString BuildRF(qint32 RWCount);
+
+// One money field of the RW record: the box it comes from, as the W-2 names
+// it, and the cents it holds for an employee. The RT totals sum the same.
+struct TRWAmount {
+    QString Label;
+    qint64 (*Cents)(const EmployeeRecord &Employee);
+};
+// Every money field of the RW record that comes from the employee, in line order.
+const QList<TRWAmount> &RWAmounts();

@@ -1,0 +1,44 @@
+#include "TEFW2Client.h"
+
+#include "NumberUtils.h"
+#include "TFrmDataModule.h"
+#include "TRecordSet.h"
+#include "TextUtils.h"
+
+bool CountsAsValidEmployee(const EmployeeRecord &E)
+{
+    return RoundValue(E.Box1Wages(), 2) > 0 || RoundValue(E.Box16StateWages_a(), 2) > 0;
+}
+
+TEFW2Client MakeEFW2Client(const EmployerRecord &Employer, const QList<EmployeeRecord> &Records)
+{
+    TEFW2Client Client;
+    Client.Employer = Employer;
+    Client.RecordCount = int(Records.size());
+    for (int I = 0; I < Records.size(); ++I) {
+        if (!CountsAsValidEmployee(Records.at(I)))
+            continue;
+        Client.Employees.append(Records.at(I));
+        Client.RecordNumbers.append(I + 1);
+    }
+    return Client;
+}
+
+TEFW2Client ReadEFW2Client(TFrmDataModule &Data)
+{
+    QList<EmployeeRecord> Records;
+    Data.RSW2->RootRec();
+    const int Count = Data.RSW2->RecordCount();
+    Records.reserve(Count);
+    for (int I = 0; I < Count; ++I) {
+        Data.RSW2->NextRec();
+        Records.append(Data.CurrentEmployee);
+    }
+    Data.RSW2->PopRec();
+    return MakeEFW2Client(Data.CurrentEmployer, Records);
+}
+
+QString EmployeeDisplayName(const EmployeeRecord &Employee)
+{
+    return TrimText(TrimText(Employee.FirstName()) + QLatin1Char(' ') + TrimText(Employee.LastName()));
+}

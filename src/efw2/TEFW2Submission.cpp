@@ -1,0 +1,89 @@
+#include "TEFW2Submission.h"
+
+#include "EFW2Files.h"
+#include "EFW2Settings.h"
+
+#include <QFile>
+
+TEFW2Submission::TEFW2Submission(
+    QStringList &MasterList, const QString &ClientsFile, const QString &MasterFile)
+    : FMaster(MasterList)
+    , FClientsFile(ClientsFile)
+    , FMasterFile(MasterFile)
+{
+}
+
+void TEFW2Submission::Load()
+{
+    if (QFile::exists(FClientsFile))
+        FClients = ReadTextLines(FClientsFile);
+    if (QFile::exists(FMasterFile)) {
+        SetReadOnly(FMasterFile, false);
+        FMaster = ReadTextLines(FMasterFile);
+    }
+}
+
+void TEFW2Submission::Save()
+{
+    if (!FMaster.isEmpty())
+        ReplaceTextFile(FMasterFile, FMaster, true);
+    if (QFile::exists(FMasterFile))
+        SetReadOnly(FMasterFile, true);
+    if (!FClients.isEmpty())
+        ReplaceTextFile(FClientsFile, FClients, false);
+    FClients.clear();
+}
+
+void TEFW2Submission::Clear()
+{
+    FMaster.clear();
+    FClients.clear();
+    DeleteIfExists(FMasterFile);
+    DeleteIfExists(FClientsFile);
+}
+
+bool TEFW2Submission::HasClient(const QString &EmployerName) const
+{
+    return FClients.contains(EmployerName, Qt::CaseInsensitive);
+}
+
+void TEFW2Submission::AddClient(const QString &EmployerName)
+{
+    FClients.append(EmployerName);
+}
+
+void TEFW2Submission::AppendToMaster(const QStringList &Lines)
+{
+    FMaster.append(Lines);
+}
+
+qint32 TEFW2Submission::RFCount(const EFW2Settings &Settings, int ValidCount)
+{
+    return Settings.LastClientConfirmed() ? Settings.TotalRecords() + ValidCount : ValidCount;
+}
+
+TEFW2ControlStates TEFW2Submission::OpeningStates(
+    int FormsReviewState, const EFW2Settings &Settings, const QString &EmployerName) const
+{
+    TEFW2ControlStates States;
+    States.Process = FormsReviewState == 2 && !Settings.LastClientConfirmed();
+    States.Reset = Settings.TotalRecords() > 0;
+    if (HasClient(EmployerName))
+        States.Process = false;
+    States.Submitter = States.Final = States.Process;
+    // A middle or last client cannot ask for another RA record.
+    if (Settings.ExcludeSubmitter() && Settings.ExcludeFinal() && !FClients.isEmpty())
+        States.Submitter = false;
+    // A submission started as single-client files cannot turn into a multi-client one.
+    if (!FClients.isEmpty() && FMaster.isEmpty())
+        States.Submitter = States.Final = false;
+    return States;
+}
+
+TEFW2ControlStates TEFW2Submission::ResetStates(int FormsReviewState)
+{
+    TEFW2ControlStates States;
+    States.Process = FormsReviewState == 2;
+    States.Submitter = States.Final = States.Process;
+    return States;
+}

@@ -1,0 +1,645 @@
+#include "EFW2Ascii.h"
+#include "EFW2Records.h"
+#include "EFW2Writer.h"
+#include "QmrkTestMain.h"
+#include "TEFW2Client.h"
+#include "TEFW2Fixtures.h"
+#include "TExpectedLine.h"
+
+using namespace EFW2Fixtures;
+
+Q_DECLARE_METATYPE(TSubmitterData)
+Q_DECLARE_METATYPE(EmployerRecord)
+Q_DECLARE_METATYPE(EmployeeRecord)
+
+namespace {
+
+// The RA of Submitter(), field by field from the record layout.
+TExpectedLine SampleRA()
+{
+    TExpectedLine L;
+    L.At(1, "RA").At(3, "123456789").At(12, "AB12CD34").At(29, "0").At(36, "98");
+    L.At(38, "ACME PAYROLL SERVICES").At(95, "SUITE 200").At(117, "100 MAIN ST").At(139, "SPRINGFIELD");
+    L.At(161, "IL").At(163, "62701").At(168, "1234");
+    L.At(217, "ACME PAYROLL SERVICES").At(296, "100 MAIN ST").At(318, "SPRINGFIELD").At(340, "IL");
+    L.At(342, "62701").At(396, "PAT LEDGER").At(423, "2175550100").At(438, "12");
+    L.At(446, "pat@acme.example").At(489, "2175550199").At(500, "A");
+    return L;
+}
+
+// The RE of Employer().
+TExpectedLine SampleRE()
+{
+    TExpectedLine L;
+    L.At(1, "RE").At(3, "2025").At(8, "123456789").At(26, "0").At(27, "0001");
+    L.At(40, "ACME TOOL & DIE CO.").At(119, "100 INDUSTRIAL WAY").At(141, "SPRINGFIELD").At(163, "IL");
+    L.At(165, "62701").At(170, "4321").At(174, "N").At(219, "R").At(221, "0");
+    L.At(222, "PAT LEDGER").At(249, "2175550100").At(269, "2175550199").At(279, "pat@acme.example");
+    return L;
+}
+
+// Every money field of an RW line zero, the identity of Employee("John", "Smith", 0).
+TExpectedLine ZeroRW()
+{
+    TExpectedLine L;
+    L.At(1, "RW").At(3, "123456780").At(12, "JOHN").At(42, "SMITH").At(88, "12 ELM STREET");
+    L.At(110, "SPRINGFIELD").At(132, "IL").At(134, "62704");
+    for (int Position : { 188, 199, 210, 221, 232, 243, 254, 276, 287, 298, 309, 320, 331, 353, 364, 375, 386,
+             408, 419, 430, 441, 452, 463, 474 })
+        L.Zeros(Position, 11);
+    L.At(486, "0").At(488, "0").At(489, "0");
+    return L;
+}
+
+EmployeeRecord ZeroEmployee()
+{
+    return Employee(QStringLiteral("John"), QStringLiteral("Smith"), 0);
+}
+
+// Every money field of an RT line zero, with Count RW records.
+TExpectedLine ZeroRT(const QByteArray &Count)
+{
+    TExpectedLine L;
+    L.At(1, "RT").At(3, Count);
+    for (int Position : { 10, 25, 40, 55, 70, 85, 100, 130, 145, 160, 175, 190, 205, 235, 250, 265, 280, 295,
+             310, 325, 340, 355, 370, 385, 400 })
+        L.Zeros(Position, 15);
+    return L;
+}
+
+} // namespace
+
+class TstEFW2Records : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void formatAmount_data();
+    void formatAmount();
+    void asciiFolding_data();
+    void asciiFolding();
+    void raLine_data();
+    void raLine();
+    void raKeepsTheEmailAsTyped();
+    void reLine_data();
+    void reLine();
+    void reCodes_data();
+    void reCodes();
+    void rwLine_data();
+    void rwLine();
+    void box12Amounts_data();
+    void box12Amounts();
+    void rtSumsTheCentsOfTheRWLines();
+    void rtCountsAndRFCounts_data();
+    void rtCountsAndRFCounts();
+    void onlyValidEmployeesGetRWLines();
+    void clientParts_data();
+    void clientParts();
+    void everyLineIsAscii();
+};
+
+void TstEFW2Records::formatAmount_data()
+{
+    QTest::addColumn<double>("Value");
+    QTest::addColumn<int>("Width");
+    QTest::addColumn<QString>("Expected");
+    QTest::newRow("1234.5 in 11") << 1234.5 << 11 << "00000123450";
+    QTest::newRow("0.07 in 11") << 0.07 << 11 << "00000000007";
+    QTest::newRow("zero") << 0.0 << 11 << "00000000000";
+    QTest::newRow("negative gives zeros") << -250.0 << 11 << "00000000000";
+    QTest::newRow("1.005 rounds up") << 1.005 << 11 << "00000000101";
+    QTest::newRow("half a cent below") << 0.004 << 11 << "00000000000";
+    QTest::newRow("largest of 11") << 999999999.99 << 11 << "99999999999";
+    QTest::newRow("15 wide") << 168600.0 << 15 << "000000016860000";
+    QTest::newRow("too large stays long") << 1e10 << 11 << "1000000000000";
+}
+
+void TstEFW2Records::formatAmount()
+{
+    QFETCH(double, Value);
+    QFETCH(int, Width);
+    QFETCH(QString, Expected);
+    QCOMPARE(FormatEFW2Amount(Value, Width), Expected);
+    QCOMPARE(EFW2CentsFit(EFW2Cents(Value), Width), Expected.size() == Width);
+}
+
+void TstEFW2Records::asciiFolding_data()
+{
+    QTest::addColumn<QString>("Typed");
+    QTest::addColumn<QString>("Ascii");
+    QTest::addColumn<QString>("Upper");
+    QTest::newRow("plain") << "Smith 12-B"
+                           << "Smith 12-B"
+                           << "SMITH 12-B";
+    QTest::newRow("acute") << u"Jos\u00e9"_qs << "Jose"
+                           << "JOSE";
+    QTest::newRow("tilde capital") << u"\u00d1and\u00fa"_qs << "Nandu"
+                                   << "NANDU";
+    QTest::newRow("umlauts") << u"M\u00fcller Z\u00fcrich \u00c4\u00d6"_qs << "Muller Zurich AO"
+                             << "MULLER ZURICH AO";
+    QTest::newRow("caron and ring") << u"\u0160\u017e\u00c5\u00e5"_qs << "SzAa"
+                                    << "SZAA";
+    QTest::newRow("stroke letters") << u"\u00d8ster\u00f8"_qs << "Ostero"
+                                    << "OSTERO";
+    QTest::newRow("typographic quotes") << u"O\u2019Brien \u201cBud\u201d"_qs << "O'Brien \"Bud\""
+                                        << "O'BRIEN \"BUD\"";
+    QTest::newRow("dashes") << u"A\u2013B\u2014C"_qs << "A-B-C"
+                            << "A-B-C";
+    QTest::newRow("others become blanks") << u"\u20acuro \u00df \u00a9"_qs << " uro    "
+                                          << " URO    ";
+    QTest::newRow("control characters") << "A\tB\x01"
+                                        << "A B "
+                                        << "A B ";
+    QTest::newRow("beyond the plane is one blank") << u"x\U0001F600y"_qs << "x y"
+                                                   << "X Y";
+}
+
+void TstEFW2Records::asciiFolding()
+{
+    QFETCH(QString, Typed);
+    QFETCH(QString, Ascii);
+    QFETCH(QString, Upper);
+    QCOMPARE(ToEFW2Ascii(Typed), Ascii);
+    QCOMPARE(ToEFW2Upper(Typed), Upper);
+}
+
+void TstEFW2Records::raLine_data()
+{
+    QTest::addColumn<TSubmitterData>("Submitter");
+    QTest::addColumn<QByteArray>("Expected");
+    QTest::newRow("sample, resubmission not checked") << Submitter() << SampleRA().Line();
+
+    TSubmitterData Resub = Submitter();
+    Resub.ResubInd = true;
+    Resub.ResubID = QStringLiteral("AB12");
+    QTest::newRow("resubmission AB12") << Resub << SampleRA().At(29, "1").At(30, "AB12").Line();
+
+    TSubmitterData IdWithoutBox = Submitter();
+    IdWithoutBox.ResubID = QStringLiteral("ZZ9");
+    QTest::newRow("identifier without the box is not written") << IdWithoutBox << SampleRA().Line();
+
+    TSubmitterData NoFax = Submitter();
+    NoFax.ContactFax = QStringLiteral("   -   -    ");
+    NoFax.StateCode.clear();
+    QTest::newRow("empty fax, company state unchosen")
+        << NoFax << SampleRA().At(489, "          ").At(161, "  ").Line();
+
+    TSubmitterData Foreign = Submitter();
+    Foreign.ForeignState = QStringLiteral("ONTARIO");
+    Foreign.ForeignZip = QStringLiteral("K1A 0B1");
+    Foreign.CountryCode = QStringLiteral("CA");
+    Foreign.SubmitAddr1 = QStringLiteral("FLOOR 3");
+    Foreign.SubmitZipExt = QStringLiteral("9876");
+    Foreign.SubmitFSP = QStringLiteral("QUEBEC");
+    Foreign.SubmitFPC = QStringLiteral("H2X 1Y4");
+    Foreign.SubmitCC = QStringLiteral("CA");
+    QTest::newRow("foreign fields and the submitter's location") << Foreign
+                                                                 << SampleRA()
+                                                                        .At(177, "ONTARIO")
+                                                                        .At(200, "K1A 0B1")
+                                                                        .At(215, "CA")
+                                                                        .At(274, "FLOOR 3")
+                                                                        .At(347, "9876")
+                                                                        .At(356, "QUEBEC")
+                                                                        .At(379, "H2X 1Y4")
+                                                                        .At(394, "CA")
+                                                                        .Line();
+
+    TSubmitterData Folded = Submitter();
+    Folded.CompanyName = u"Caf\u00e9 \u201cNoir\u201d \u2013 Montr\u00e9al"_qs;
+    Folded.ContactName = u"Ren\u00e9e \u00d1u\u00f1ez"_qs;
+    QTest::newRow("letters with diacritics and quotes folded to ASCII")
+        << Folded << SampleRA().At(38, "CAFE \"NOIR\" - MONTREAL").At(396, "RENEE NUNEZ").Line();
+
+    TSubmitterData Odd = Submitter();
+    Odd.UserID = QStringLiteral("ab12");
+    Odd.EIN = QStringLiteral("12-34567  ");
+    Odd.PreparerCode.clear();
+    Odd.CompanyName = QString(60, QLatin1Char('X'));
+    Odd.ContactPhone = QStringLiteral("217-555-01  ");
+    QTest::newRow("short and long values cut or padded to their widths") << Odd
+                                                                         << SampleRA()
+                                                                                .At(3, "1234567  ")
+                                                                                .At(12, "AB12    ")
+                                                                                .At(500, " ")
+                                                                                .At(38, QByteArray(57, 'X'))
+                                                                                .At(423, "21755501       ")
+                                                                                .Line();
+}
+
+void TstEFW2Records::raLine()
+{
+    QFETCH(TSubmitterData, Submitter);
+    QFETCH(QByteArray, Expected);
+    QCOMPARE_LINE(BuildRA(Submitter), Expected);
+}
+
+void TstEFW2Records::raKeepsTheEmailAsTyped()
+{
+    TSubmitterData D = Submitter();
+    D.ContactEmail = QStringLiteral("Pat.Ledger@Acme.Example");
+    QCOMPARE(BuildRA(D).mid(445, 40), QStringLiteral("Pat.Ledger@Acme.Example").leftJustified(40));
+}
+
+void TstEFW2Records::reLine_data()
+{
+    QTest::addColumn<EmployerRecord>("Employer");
+    QTest::addColumn<QByteArray>("Expected");
+    QTest::newRow("sample with ZIP+4") << Employer() << SampleRE().Line();
+
+    EmployerRecord Zip5 = Employer();
+    Zip5.SetEmployerZipCode(QStringLiteral("62701"));
+    QTest::newRow("ZIP 12345 gives four blanks") << Zip5 << SampleRE().At(170, "    ").Line();
+
+    EmployerRecord Long = Employer();
+    Long.SetContactPerson(QStringLiteral("Bartholomew Montgomery-Smithers III"));
+    QTest::newRow("contact person cut to 27")
+        << Long << SampleRE().At(222, "BARTHOLOMEW MONTGOMERY-SMIT").Line();
+
+    EmployerRecord Flags = Employer();
+    Flags.SetFinalReturn(true);
+    Flags.SetThirdPartySickPay(true);
+    Flags.SetOtherEIN(QStringLiteral("98-7654321"));
+    Flags.SetContactFax(QStringLiteral("   -   -    "));
+    QTest::newRow("terminating, sick pay, other EIN, no fax")
+        << Flags << SampleRE().At(26, "1").At(221, "1").At(31, "987654321").At(269, "          ").Line();
+
+    EmployerRecord NoKinds = Employer();
+    NoKinds.SetKindOfPayer941(false);
+    NoKinds.SetKindOfEmployerNoneApply(false);
+    QTest::newRow("no kind of employer or payer gives blanks")
+        << NoKinds << SampleRE().At(174, " ").At(219, " ").Line();
+
+    EmployerRecord Folded = Employer(u"Caf\u00e9 \u00c9toile \u20ac"_qs);
+    Folded.SetEmployerCity(u"Sa\u00f1 Jos\u00e9"_qs);
+    QTest::newRow("names folded to ASCII")
+        << Folded << SampleRE().At(40, "CAFE ETOILE        ").At(141, "SAN JOSE   ").Line();
+
+    EmployerRecord ShortEIN = Employer();
+    ShortEIN.SetEmployerEIN(QStringLiteral("12-34"));
+    ShortEIN.SetEstablishmentNumber(QStringLiteral("7"));
+    QTest::newRow("short values padded") << ShortEIN << SampleRE().At(8, "1234     ").At(27, "7   ").Line();
+}
+
+void TstEFW2Records::reLine()
+{
+    QFETCH(EmployerRecord, Employer);
+    QFETCH(QByteArray, Expected);
+    QCOMPARE_LINE(BuildRE(Employer), Expected);
+}
+
+void TstEFW2Records::reCodes_data()
+{
+    QTest::addColumn<QString>("Flag");
+    QTest::addColumn<int>("Position");
+    QTest::addColumn<QString>("Code");
+    QTest::newRow("none apply") << "KindOfEmployerNoneApply" << 174 << "N";
+    QTest::newRow("501c non-government") << "KindOfEmployer501cNonGovt" << 174 << "T";
+    QTest::newRow("state/local non-501c") << "KindOfEmployerStateLocalNon501c" << 174 << "S";
+    QTest::newRow("state/local 501c") << "KindOfEmployerStateLocal501c" << 174 << "Y";
+    QTest::newRow("federal government") << "KindOfEmployerFederalGovt" << 174 << "F";
+    QTest::newRow("941") << "KindOfPayer941" << 219 << "R";
+    QTest::newRow("military") << "KindOfPayerMilitary" << 219 << "M";
+    QTest::newRow("943") << "KindOfPayer943" << 219 << "A";
+    QTest::newRow("944") << "KindOfPayer944" << 219 << "F";
+    QTest::newRow("CT-1") << "KindOfPayerCT1" << 219 << "X";
+    QTest::newRow("household") << "KindOfPayerHousehold" << 219 << "H";
+    QTest::newRow("Medicare government") << "KindOfPayerMedicareGovt" << 219 << "Q";
+}
+
+void TstEFW2Records::reCodes()
+{
+    QFETCH(QString, Flag);
+    QFETCH(int, Position);
+    QFETCH(QString, Code);
+    EmployerRecord E = Employer();
+    E.SetKindOfPayer941(false);
+    E.SetKindOfEmployerNoneApply(false);
+    const QByteArray Name = Flag.toLatin1();
+    bool Found = false;
+    QByteArray Bytes = E.Bytes();
+    for (const TFieldDef &Field : EmployerRecord::Fields())
+        if (Name == Field.Name) {
+            Bytes[Field.Offset] = 1;
+            Found = true;
+        }
+    QVERIFY(Found);
+    const QString Line = BuildRE(EmployerRecord::FromBytes(Bytes));
+    QCOMPARE(Line.size(), 512);
+    QCOMPARE(Line.mid(Position - 1, 1), Code);
+}
+
+void TstEFW2Records::rwLine_data()
+{
+    QTest::addColumn<EmployeeRecord>("Employee");
+    QTest::addColumn<QByteArray>("Expected");
+
+    EmployeeRecord Sample = Employee(QStringLiteral("John"), QStringLiteral("Smith"));
+    Sample.SetSuffix(QStringLiteral("Jr"));
+    Sample.SetBox2FedIncomeTax(5000);
+    Sample.SetZipCode(QStringLiteral("62704-1234"));
+    Sample.SetBox13Retirement(true);
+    QTest::newRow("sample with ZIP+4") << Sample
+                                       << ZeroRW()
+                                              .At(62, "JR")
+                                              .At(139, "1234")
+                                              .At(188, "00005000000")
+                                              .At(199, "00000500000")
+                                              .At(210, "00005000000")
+                                              .At(221, "00000310000")
+                                              .At(232, "00005000000")
+                                              .At(243, "00000072500")
+                                              .At(488, "1")
+                                              .Line();
+
+    EmployeeRecord Cents = ZeroEmployee();
+    Cents.SetBox1Wages(1234.5);
+    Cents.SetBox2FedIncomeTax(0.07);
+    Cents.SetBox3SocSecWages(-100);
+    Cents.SetBox7SocSecTips(12.345);
+    Cents.SetBox10DependentCare(5000);
+    Cents.SetBox11NonqualifiedPlans(777.77);
+    QTest::newRow("amount formats") << Cents
+                                    << ZeroRW()
+                                           .At(188, "00000123450")
+                                           .At(199, "00000000007")
+                                           .At(254, "00000001235")
+                                           .At(276, "00000500000")
+                                           .At(353, "00000077777")
+                                           .Line();
+
+    EmployeeRecord Box12 = ZeroEmployee();
+    Box12.SetBox12Code_a(QStringLiteral("dd"));
+    Box12.SetBox12Amt_a(2500.5);
+    Box12.SetBox12Code_b(QStringLiteral("DD"));
+    Box12.SetBox12Amt_b(999);
+    Box12.SetBox12Code_c(QStringLiteral("J"));
+    Box12.SetBox12Amt_c(300);
+    Box12.SetBox12Code_d(QStringLiteral("w"));
+    Box12.SetBox12Amt_d(1200);
+    QTest::newRow("lower-case codes, a code twice, a code not written")
+        << Box12 << ZeroRW().At(463, "00000250050").At(364, "00000120000").Line();
+
+    EmployeeRecord Each = ZeroEmployee();
+    Each.SetBox12Code_a(QStringLiteral("D"));
+    Each.SetBox12Amt_a(1);
+    Each.SetBox12Code_b(QStringLiteral("E"));
+    Each.SetBox12Amt_b(2);
+    Each.SetBox12Code_c(QStringLiteral("Q"));
+    Each.SetBox12Amt_c(3);
+    Each.SetBox12Code_d(QStringLiteral("FF"));
+    Each.SetBox12Amt_d(4);
+    Each.SetBox13Statutory(true);
+    Each.SetBox13SickPay(true);
+    QTest::newRow("codes D, E, Q, FF and the statutory and sick-pay marks") << Each
+                                                                            << ZeroRW()
+                                                                                   .At(287, "00000000100")
+                                                                                   .At(298, "00000000200")
+                                                                                   .At(386, "00000000300")
+                                                                                   .At(474, "00000000400")
+                                                                                   .At(486, "1")
+                                                                                   .At(489, "1")
+                                                                                   .Line();
+
+    EmployeeRecord More = ZeroEmployee();
+    More.SetBox12Code_a(QStringLiteral("F"));
+    More.SetBox12Amt_a(5);
+    More.SetBox12Code_b(QStringLiteral("G"));
+    More.SetBox12Amt_b(6);
+    More.SetBox12Code_c(QStringLiteral("H"));
+    More.SetBox12Amt_c(7);
+    More.SetBox12Code_d(QStringLiteral("C"));
+    More.SetBox12Amt_d(8);
+    QTest::newRow("codes F, G, H, C") << More
+                                      << ZeroRW()
+                                             .At(309, "00000000500")
+                                             .At(320, "00000000600")
+                                             .At(331, "00000000700")
+                                             .At(408, "00000000800")
+                                             .Line();
+
+    EmployeeRecord Last = ZeroEmployee();
+    Last.SetBox12Code_a(QStringLiteral("V"));
+    Last.SetBox12Amt_a(9);
+    Last.SetBox12Code_b(QStringLiteral("Y"));
+    Last.SetBox12Amt_b(10);
+    Last.SetBox12Code_c(QStringLiteral("AA"));
+    Last.SetBox12Amt_c(11);
+    Last.SetBox12Code_d(QStringLiteral("BB"));
+    Last.SetBox12Amt_d(12);
+    QTest::newRow("codes V, Y, AA, BB") << Last
+                                        << ZeroRW()
+                                               .At(419, "00000000900")
+                                               .At(430, "00000001000")
+                                               .At(441, "00000001100")
+                                               .At(452, "00000001200")
+                                               .Line();
+
+    EmployeeRecord Unwritten = ZeroEmployee();
+    const char *Codes[] = { "A", "B", "K", "EE" };
+    Unwritten.SetBox12Code_a(QLatin1String(Codes[0]));
+    Unwritten.SetBox12Amt_a(100);
+    Unwritten.SetBox12Code_b(QLatin1String(Codes[1]));
+    Unwritten.SetBox12Amt_b(100);
+    Unwritten.SetBox12Code_c(QLatin1String(Codes[2]));
+    Unwritten.SetBox12Amt_c(100);
+    Unwritten.SetBox12Code_d(QLatin1String(Codes[3]));
+    Unwritten.SetBox12Amt_d(100);
+    QTest::newRow("codes A, B, K and EE are not written") << Unwritten << ZeroRW().Line();
+
+    EmployeeRecord Zip5 = ZeroEmployee();
+    Zip5.SetZipCode(QStringLiteral("12345"));
+    QTest::newRow("ZIP 12345 gives four blanks") << Zip5 << ZeroRW().At(134, "12345").At(139, "    ").Line();
+
+    EmployeeRecord Folded = ZeroEmployee();
+    Folded.SetFirstName(u"Jos\u00e9"_qs);
+    Folded.SetLastName(u"Mu\u00f1oz-O\u2019Brien"_qs);
+    Folded.SetStreetAddress(u"5 Stra\u00dfe \u00c4ckerweg"_qs);
+    Folded.SetCity(u"Z\u00fcrich"_qs);
+    QTest::newRow("names folded to ASCII") << Folded
+                                           << ZeroRW()
+                                                  .At(12, "JOSE")
+                                                  .At(42, "MUNOZ-O'BRIEN")
+                                                  .At(88, "5 STRA E ACKERWEG")
+                                                  .At(110, "ZURICH     ")
+                                                  .Line();
+
+    EmployeeRecord Short = ZeroEmployee();
+    Short.SetEmployeeSSN(QStringLiteral("123-45-67  "));
+    Short.SetState(QStringLiteral("I"));
+    Short.SetZipCode(QStringLiteral("627"));
+    QTest::newRow("short values padded")
+        << Short << ZeroRW().At(3, "1234567  ").At(132, "I ").At(134, "627  ").Line();
+}
+
+void TstEFW2Records::rwLine()
+{
+    QFETCH(EmployeeRecord, Employee);
+    QFETCH(QByteArray, Expected);
+    QCOMPARE_LINE(BuildRW(Employee), Expected);
+}
+
+void TstEFW2Records::box12Amounts_data()
+{
+    QTest::addColumn<QString>("Code");
+    QTest::addColumn<QString>("Amount");
+    QTest::addColumn<QString>("Total");
+    QTest::newRow("DD typed dd, first slot only") << "DD"
+                                                  << "00000010000"
+                                                  << "000000000015000";
+    QTest::newRow("W") << "W"
+                       << "00000000000"
+                       << "000000000002500";
+    QTest::newRow("not held") << "Q"
+                              << "00000000000"
+                              << "000000000000000";
+}
+
+void TstEFW2Records::box12Amounts()
+{
+    QFETCH(QString, Code);
+    QFETCH(QString, Amount);
+    QFETCH(QString, Total);
+    EmployeeRecord First = ZeroEmployee();
+    First.SetBox12Code_a(QStringLiteral("dd"));
+    First.SetBox12Amt_a(100);
+    First.SetBox12Code_b(QStringLiteral("DD"));
+    First.SetBox12Amt_b(900);
+    EmployeeRecord Second = ZeroEmployee();
+    Second.SetBox12Code_c(QStringLiteral("Dd"));
+    Second.SetBox12Amt_c(50);
+    Second.SetBox12Code_d(QStringLiteral("W"));
+    Second.SetBox12Amt_d(25);
+    QCOMPARE(Box12Amount(First, Code), Amount);
+    QCOMPARE(Box12Total({ First, Second }, Code), Total);
+}
+
+// The stored W-3 totals may be stale and a sum rounds differently from its
+// rounded parts: the RT holds the sums of the cents the RW lines hold.
+void TstEFW2Records::rtSumsTheCentsOfTheRWLines()
+{
+    EmployerRecord Stale = Employer();
+    Stale.SetTotalWages(999999);
+    Stale.SetTotalFedIncomeTax(1);
+    Stale.SetSickPayTaxWithheld(12.345);
+    QList<EmployeeRecord> RW;
+    for (int I = 0; I < 3; ++I) {
+        EmployeeRecord E = ZeroEmployee();
+        E.SetBox1Wages(100.005);
+        E.SetBox2FedIncomeTax(0.333);
+        E.SetBox3SocSecWages(1);
+        E.SetBox4SocSecTax(2);
+        E.SetBox5MedicareWages(3);
+        E.SetBox6MedicareTax(4);
+        E.SetBox7SocSecTips(5);
+        E.SetBox10DependentCare(6);
+        E.SetBox11NonqualifiedPlans(7);
+        E.SetBox12Code_a(QStringLiteral("D"));
+        E.SetBox12Amt_a(8);
+        E.SetBox12Code_b(QStringLiteral("DD"));
+        E.SetBox12Amt_b(9);
+        E.SetBox12Code_c(QStringLiteral("C"));
+        E.SetBox12Amt_c(10);
+        E.SetBox12Code_d(QStringLiteral("FF"));
+        E.SetBox12Amt_d(11);
+        RW.append(E);
+    }
+    const QByteArray Expected = ZeroRT("0000003")
+                                    .At(10, "000000000030003")
+                                    .At(25, "000000000000099")
+                                    .At(40, "000000000000300")
+                                    .At(55, "000000000000600")
+                                    .At(70, "000000000000900")
+                                    .At(85, "000000000001200")
+                                    .At(100, "000000000001500")
+                                    .At(130, "000000000001800")
+                                    .At(145, "000000000002400")
+                                    .At(235, "000000000002100")
+                                    .At(295, "000000000002700")
+                                    .At(310, "000000000003000")
+                                    .At(325, "000000000001235")
+                                    .At(400, "000000000003300")
+                                    .Line();
+    QCOMPARE_LINE(BuildRT(Stale, RW), Expected);
+}
+
+void TstEFW2Records::rtCountsAndRFCounts_data()
+{
+    QTest::addColumn<int>("Count");
+    QTest::addColumn<QByteArray>("RTCount");
+    QTest::addColumn<QByteArray>("RFCount");
+    QTest::newRow("12") << 12 << QByteArray("0000012") << QByteArray("000000012");
+    QTest::newRow("10000") << 10000 << QByteArray("0010000") << QByteArray("000010000");
+}
+
+void TstEFW2Records::rtCountsAndRFCounts()
+{
+    QFETCH(int, Count);
+    QFETCH(QByteArray, RTCount);
+    QFETCH(QByteArray, RFCount);
+    QCOMPARE_LINE(
+        BuildRT(EmployerRecord(), QList<EmployeeRecord>(Count, EmployeeRecord())), ZeroRT(RTCount).Line());
+    QCOMPARE_LINE(BuildRF(Count), TExpectedLine().At(1, "RF").At(8, RFCount).Line());
+}
+
+void TstEFW2Records::onlyValidEmployeesGetRWLines()
+{
+    QList<EmployeeRecord> Records = Employees(3);
+    Records.insert(1, EmployeeRecord()); // carried over from last year: all zero
+    EmployeeRecord StateOnly = ZeroEmployee();
+    StateOnly.SetBox16StateWages_a(0.01);
+    Records.append(StateOnly);
+    EmployeeRecord Negative = ZeroEmployee();
+    Negative.SetBox1Wages(-5);
+    Records.append(Negative);
+    const TEFW2Client Client = MakeEFW2Client(Employer(), Records);
+    QCOMPARE(Client.RecordCount, 6);
+    QCOMPARE(Client.ValidCount(), 4);
+    QCOMPARE(Client.RecordNumbers, QList<int>({ 1, 3, 4, 5 }));
+    const QStringList Lines = BuildClientLines(Submitter(), Client, { false, false, 4 });
+    QCOMPARE(RecordIds(Lines), QStringList({ "RA", "RE", "RW", "RW", "RW", "RW", "RT", "RF" }));
+    QCOMPARE(Lines.at(6).mid(2, 7), QStringLiteral("0000004"));
+    QCOMPARE(Lines.at(7).mid(7, 9), QStringLiteral("000000004"));
+}
+
+void TstEFW2Records::clientParts_data()
+{
+    QTest::addColumn<bool>("ExcludeRA");
+    QTest::addColumn<bool>("ExcludeRF");
+    QTest::addColumn<QStringList>("Ids");
+    QTest::newRow("both boxes clear") << false << false << QStringList { "RA", "RE", "RW", "RW", "RT", "RF" };
+    QTest::newRow("submitter excluded") << true << false << QStringList { "RE", "RW", "RW", "RT", "RF" };
+    QTest::newRow("final excluded") << false << true << QStringList { "RA", "RE", "RW", "RW", "RT" };
+    QTest::newRow("both excluded") << true << true << QStringList { "RE", "RW", "RW", "RT" };
+}
+
+void TstEFW2Records::clientParts()
+{
+    QFETCH(bool, ExcludeRA);
+    QFETCH(bool, ExcludeRF);
+    QFETCH(QStringList, Ids);
+    const TEFW2Client Client = MakeEFW2Client(Employer(), Employees(2));
+    const QStringList Lines = BuildClientLines(Submitter(), Client, { ExcludeRA, ExcludeRF, 12 });
+    QCOMPARE(RecordIds(Lines), Ids);
+    if (!ExcludeRF)
+        QCOMPARE_LINE(Lines.last(), TExpectedLine().At(1, "RF").At(8, "000000012").Line());
+    for (const QString &Line : Lines)
+        QCOMPARE(Line.size(), 512);
+}
+
+void TstEFW2Records::everyLineIsAscii()
+{
+    TSubmitterData D = Submitter();
+    D.SubmitName = u"\u00c6sir \u00a9 \u00bd \u2122 \u00b5"_qs;
+    EmployerRecord R = Employer(u"\u00c6gir \u00b0 \u00a7 \u00ae"_qs);
+    EmployeeRecord E = Employee(u"\u00c9\u00e8\u00ea\u00eb"_qs, u"\u00fe\u00de\u00a1\u00bf"_qs);
+    const QStringList Lines = BuildClientLines(D, MakeEFW2Client(R, { E }), {});
+    for (const QString &Line : Lines) {
+        QCOMPARE(Line.size(), 512);
+        for (QChar Ch : Line)
+            QVERIFY2(Ch.unicode() >= 0x20 && Ch.unicode() < 0x7F, qPrintable(Line));
+    }
+    QCOMPARE(Lines.at(2).mid(11, 4), QStringLiteral("EEEE"));
+}
+
+QMRK_TEST_MAIN(TstEFW2Records)
+#include "tst_efw2records.moc"
