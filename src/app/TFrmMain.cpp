@@ -13,6 +13,7 @@
 #include "TFilterEdit.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
+#include "TFrmEFW2.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
 #include "TFrmW2.h"
@@ -129,8 +130,7 @@ void TFrmMain::CreateMenus()
     MnuTransfer
         = AddItem(MnuTools, "MnuTransfer", QStringLiteral("&Transfer"), {}, 12, &TFrmMain::MnuTransferClick);
     MnuTools->addSeparator();
-    MnuEFW2
-        = AddItem(MnuTools, "MnuEFW2", QStringLiteral("&EFW2 Module"), {}, 19, &TFrmMain::NotAvailableYet);
+    MnuEFW2 = AddItem(MnuTools, "MnuEFW2", QStringLiteral("&EFW2 Module"), {}, 19, &TFrmMain::MnuEFW2Click);
     MnuTools->addSeparator();
     MnuPassword = AddItem(
         MnuTools, "MnuPassword", QStringLiteral("&Password ..."), {}, 14, &TFrmMain::MnuPasswordClick);
@@ -580,6 +580,12 @@ void TFrmMain::MnuTransferClick()
     if (MnuClose->isEnabled())
         MnuCloseClick();
     NotAvailableYet();
+}
+
+void TFrmMain::MnuEFW2Click()
+{
+    TFrmEFW2 Window(Data(), this);
+    Window.exec();
 }
 
 void TFrmMain::MnuPasswordClick()

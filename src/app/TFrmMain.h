@@ -35,6 +35,7 @@ public:
     void MnuFormW2Click();
     void MnuFormW3Click();
     void MnuTransferClick();
+    void MnuEFW2Click();
     void MnuPasswordClick();
 
     QMenu *MnuFile = nullptr;

@@ -29,23 +29,25 @@ TEFW2Refusal CheckEmployee(const TEFW2Client &Client, int Index)
     const TFieldCheck Form = EmployeeFormCheck(Employee);
     if (!Form.Passed())
         return { Number, Name, Form.Field, Form.Message };
-    for (const TRWAmount &Amount : RWAmounts()) {
-        const qint64 Cents = Amount.Cents(Employee);
-        if (!EFW2CentsFit(Cents, RWAmountWidth))
-            return { Number, Name, QString(), TooLarge(Amount.Label, Cents) };
-    }
+    const TRWCents Cents = RWCents(Employee);
+    for (int I = 0; I < RWAmountCount; ++I)
+        if (!EFW2CentsFit(Cents[I], RWAmountWidth))
+            return { Number, Name, QString(), TooLarge(RWAmountLabels()[I], Cents[I]) };
     return {};
 }
 
 TEFW2Refusal CheckTotals(const TEFW2Client &Client)
 {
-    for (const TRWAmount &Amount : RWAmounts()) {
-        qint64 Sum = 0;
-        for (const EmployeeRecord &Employee : Client.Employees)
-            Sum += Amount.Cents(Employee);
-        if (!EFW2CentsFit(Sum, RTAmountWidth))
-            return EmployerRefusal(QString(), TooLarge(QStringLiteral("The total of ") + Amount.Label, Sum));
+    TRWCents Sum {};
+    for (const EmployeeRecord &Employee : Client.Employees) {
+        const TRWCents Cents = RWCents(Employee);
+        for (int I = 0; I < RWAmountCount; ++I)
+            Sum[I] += Cents[I];
     }
+    for (int I = 0; I < RWAmountCount; ++I)
+        if (!EFW2CentsFit(Sum[I], RTAmountWidth))
+            return EmployerRefusal(
+                QString(), TooLarge(QStringLiteral("The total of ") + RWAmountLabels()[I], Sum[I]));
     const qint64 SickPayTax = EFW2Cents(Client.Employer.SickPayTaxWithheld());
     if (!EFW2CentsFit(SickPayTax, RTAmountWidth))
         return EmployerRefusal(QStringLiteral("Box14"),

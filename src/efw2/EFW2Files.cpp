@@ -45,11 +45,27 @@ QString ClientFileName(const QString &W3File)
     return QFileInfo(W3File).completeBaseName() + QStringLiteral(".txt");
 }
 
+namespace {
+
+bool IsAscii(const QString &Text)
+{
+    for (QChar Ch : Text)
+        if (Ch.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
+
 QByteArray TextFileBytes(const QStringList &Lines)
 {
     QByteArray Bytes;
-    for (const QString &Line : Lines)
-        Bytes += ToAnsi(Line) + "\r\n";
+    Bytes.reserve(Lines.size() * 514);
+    for (const QString &Line : Lines) {
+        // Windows-1252 is ASCII below 128, and EFW2 lines never go above.
+        Bytes += IsAscii(Line) ? Line.toLatin1() : ToAnsi(Line);
+        Bytes += "\r\n";
+    }
     return Bytes;
 }
 

@@ -109,104 +109,59 @@ QString EmploymentCode(const EmployerRecord &E)
     return QString();
 }
 
-qint64 Box1(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box1Wages());
-}
-qint64 Box2(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box2FedIncomeTax());
-}
-qint64 Box3(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box3SocSecWages());
-}
-qint64 Box4(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box4SocSecTax());
-}
-qint64 Box5(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box5MedicareWages());
-}
-qint64 Box6(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box6MedicareTax());
-}
-qint64 Box7(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box7SocSecTips());
-}
-qint64 Box10(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box10DependentCare());
-}
-qint64 Box11(const EmployeeRecord &E)
-{
-    return EFW2Cents(E.Box11NonqualifiedPlans());
-}
-qint64 CodeD(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("D"));
-}
-qint64 CodeE(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("E"));
-}
-qint64 CodeF(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("F"));
-}
-qint64 CodeG(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("G"));
-}
-qint64 CodeH(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("H"));
-}
-qint64 CodeW(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("W"));
-}
-qint64 CodeQ(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("Q"));
-}
-qint64 CodeC(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("C"));
-}
-qint64 CodeV(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("V"));
-}
-qint64 CodeY(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("Y"));
-}
-qint64 CodeAA(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("AA"));
-}
-qint64 CodeBB(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("BB"));
-}
-qint64 CodeDD(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("DD"));
-}
-qint64 CodeFF(const EmployeeRecord &E)
-{
-    return Box12Cents(E, QStringLiteral("FF"));
-}
+// Positions in TRWCents.
+enum TRWField {
+    Box1,
+    Box2,
+    Box3,
+    Box4,
+    Box5,
+    Box6,
+    Box7,
+    Box10,
+    CodeD,
+    CodeE,
+    CodeF,
+    CodeG,
+    CodeH,
+    Box11,
+    CodeW,
+    CodeQ,
+    CodeC,
+    CodeV,
+    CodeY,
+    CodeAA,
+    CodeBB,
+    CodeDD,
+    CodeFF
+};
 
-qint64 SumOf(const QList<EmployeeRecord> &Employees, qint64 (*Cents)(const EmployeeRecord &))
+// The box 12 codes of the RW record with their places.
+const std::array<std::pair<QLatin1String, TRWField>, 14> RWCodes { {
+    { QLatin1String("D"), CodeD },
+    { QLatin1String("E"), CodeE },
+    { QLatin1String("F"), CodeF },
+    { QLatin1String("G"), CodeG },
+    { QLatin1String("H"), CodeH },
+    { QLatin1String("W"), CodeW },
+    { QLatin1String("Q"), CodeQ },
+    { QLatin1String("C"), CodeC },
+    { QLatin1String("V"), CodeV },
+    { QLatin1String("Y"), CodeY },
+    { QLatin1String("AA"), CodeAA },
+    { QLatin1String("BB"), CodeBB },
+    { QLatin1String("DD"), CodeDD },
+    { QLatin1String("FF"), CodeFF },
+} };
+
+TRWCents SumOf(const QList<EmployeeRecord> &Employees)
 {
-    qint64 Sum = 0;
-    for (const EmployeeRecord &E : Employees)
-        Sum += Cents(E);
+    TRWCents Sum {};
+    for (const EmployeeRecord &E : Employees) {
+        const TRWCents Cents = RWCents(E);
+        for (int I = 0; I < RWAmountCount; ++I)
+            Sum[I] += Cents[I];
+    }
     return Sum;
 }
 
@@ -254,37 +209,64 @@ QString Box12Total(const QList<EmployeeRecord> &Employees, const QString &Code)
 
 QString Box11Total(const QList<EmployeeRecord> &Employees)
 {
-    return PadZeros(QString::number(SumOf(Employees, Box11)), RTAmountWidth);
+    qint64 Sum = 0;
+    for (const EmployeeRecord &E : Employees)
+        Sum += EFW2Cents(E.Box11NonqualifiedPlans());
+    return PadZeros(QString::number(Sum), RTAmountWidth);
 }
 
-const QList<TRWAmount> &RWAmounts()
+TRWCents RWCents(const EmployeeRecord &E)
 {
-    static const QList<TRWAmount> List {
-        { QStringLiteral("Box 1 (Wages, tips, other compensation)"), Box1 },
-        { QStringLiteral("Box 2 (Federal income tax withheld)"), Box2 },
-        { QStringLiteral("Box 3 (Social security wages)"), Box3 },
-        { QStringLiteral("Box 4 (Social security tax withheld)"), Box4 },
-        { QStringLiteral("Box 5 (Medicare wages and tips)"), Box5 },
-        { QStringLiteral("Box 6 (Medicare tax withheld)"), Box6 },
-        { QStringLiteral("Box 7 (Social security tips)"), Box7 },
-        { QStringLiteral("Box 10 (Dependent care benefits)"), Box10 },
-        { QStringLiteral("Box 12 code D"), CodeD },
-        { QStringLiteral("Box 12 code E"), CodeE },
-        { QStringLiteral("Box 12 code F"), CodeF },
-        { QStringLiteral("Box 12 code G"), CodeG },
-        { QStringLiteral("Box 12 code H"), CodeH },
-        { QStringLiteral("Box 11 (Nonqualified plans)"), Box11 },
-        { QStringLiteral("Box 12 code W"), CodeW },
-        { QStringLiteral("Box 12 code Q"), CodeQ },
-        { QStringLiteral("Box 12 code C"), CodeC },
-        { QStringLiteral("Box 12 code V"), CodeV },
-        { QStringLiteral("Box 12 code Y"), CodeY },
-        { QStringLiteral("Box 12 code AA"), CodeAA },
-        { QStringLiteral("Box 12 code BB"), CodeBB },
-        { QStringLiteral("Box 12 code DD"), CodeDD },
-        { QStringLiteral("Box 12 code FF"), CodeFF },
+    TRWCents Cents {};
+    Cents[Box1] = EFW2Cents(E.Box1Wages());
+    Cents[Box2] = EFW2Cents(E.Box2FedIncomeTax());
+    Cents[Box3] = EFW2Cents(E.Box3SocSecWages());
+    Cents[Box4] = EFW2Cents(E.Box4SocSecTax());
+    Cents[Box5] = EFW2Cents(E.Box5MedicareWages());
+    Cents[Box6] = EFW2Cents(E.Box6MedicareTax());
+    Cents[Box7] = EFW2Cents(E.Box7SocSecTips());
+    Cents[Box10] = EFW2Cents(E.Box10DependentCare());
+    Cents[Box11] = EFW2Cents(E.Box11NonqualifiedPlans());
+    const QString Codes[] = { E.Box12Code_a(), E.Box12Code_b(), E.Box12Code_c(), E.Box12Code_d() };
+    const double Amounts[] = { E.Box12Amt_a(), E.Box12Amt_b(), E.Box12Amt_c(), E.Box12Amt_d() };
+    // From the last slot to the first, so the first slot that holds a code wins.
+    for (int Slot = 3; Slot >= 0; --Slot) {
+        const QString Code = TrimText(Codes[Slot]);
+        for (const auto &[Name, Field] : RWCodes)
+            if (Code.compare(Name, Qt::CaseInsensitive) == 0)
+                Cents[Field] = EFW2Cents(Amounts[Slot]);
+    }
+    return Cents;
+}
+
+const std::array<QString, RWAmountCount> &RWAmountLabels()
+{
+    static const std::array<QString, RWAmountCount> Labels {
+        QStringLiteral("Box 1 (Wages, tips, other compensation)"),
+        QStringLiteral("Box 2 (Federal income tax withheld)"),
+        QStringLiteral("Box 3 (Social security wages)"),
+        QStringLiteral("Box 4 (Social security tax withheld)"),
+        QStringLiteral("Box 5 (Medicare wages and tips)"),
+        QStringLiteral("Box 6 (Medicare tax withheld)"),
+        QStringLiteral("Box 7 (Social security tips)"),
+        QStringLiteral("Box 10 (Dependent care benefits)"),
+        QStringLiteral("Box 12 code D"),
+        QStringLiteral("Box 12 code E"),
+        QStringLiteral("Box 12 code F"),
+        QStringLiteral("Box 12 code G"),
+        QStringLiteral("Box 12 code H"),
+        QStringLiteral("Box 11 (Nonqualified plans)"),
+        QStringLiteral("Box 12 code W"),
+        QStringLiteral("Box 12 code Q"),
+        QStringLiteral("Box 12 code C"),
+        QStringLiteral("Box 12 code V"),
+        QStringLiteral("Box 12 code Y"),
+        QStringLiteral("Box 12 code AA"),
+        QStringLiteral("Box 12 code BB"),
+        QStringLiteral("Box 12 code DD"),
+        QStringLiteral("Box 12 code FF"),
     };
-    return List;
+    return Labels;
 }
 
 QString BuildRA(const TSubmitterData &S)
@@ -369,6 +351,7 @@ QString BuildRE(const EmployerRecord &E)
 QString BuildRW(const EmployeeRecord &E)
 {
     constexpr int W = RWAmountWidth;
+    const TRWCents C = RWCents(E);
     return TLine("RW")
         .Put(3, 9, DigitsOf(E.EmployeeSSN()))
         .Put(12, 15, Upper(E.FirstName()))
@@ -385,33 +368,33 @@ QString BuildRW(const EmployeeRecord &E)
         .Blank(148, 23)
         .Blank(171, 15)
         .Blank(186, 2)
-        .Amount(188, W, Box1(E))
-        .Amount(199, W, Box2(E))
-        .Amount(210, W, Box3(E))
-        .Amount(221, W, Box4(E))
-        .Amount(232, W, Box5(E))
-        .Amount(243, W, Box6(E))
-        .Amount(254, W, Box7(E))
+        .Amount(188, W, C[Box1])
+        .Amount(199, W, C[Box2])
+        .Amount(210, W, C[Box3])
+        .Amount(221, W, C[Box4])
+        .Amount(232, W, C[Box5])
+        .Amount(243, W, C[Box6])
+        .Amount(254, W, C[Box7])
         .Blank(265, W)
-        .Amount(276, W, Box10(E))
-        .Amount(287, W, CodeD(E))
-        .Amount(298, W, CodeE(E))
-        .Amount(309, W, CodeF(E))
-        .Amount(320, W, CodeG(E))
-        .Amount(331, W, CodeH(E))
+        .Amount(276, W, C[Box10])
+        .Amount(287, W, C[CodeD])
+        .Amount(298, W, C[CodeE])
+        .Amount(309, W, C[CodeF])
+        .Amount(320, W, C[CodeG])
+        .Amount(331, W, C[CodeH])
         .Blank(342, W)
-        .Amount(353, W, Box11(E))
-        .Amount(364, W, CodeW(E))
+        .Amount(353, W, C[Box11])
+        .Amount(364, W, C[CodeW])
         .Amount(375, W, 0)
-        .Amount(386, W, CodeQ(E))
+        .Amount(386, W, C[CodeQ])
         .Blank(397, W)
-        .Amount(408, W, CodeC(E))
-        .Amount(419, W, CodeV(E))
-        .Amount(430, W, CodeY(E))
-        .Amount(441, W, CodeAA(E))
-        .Amount(452, W, CodeBB(E))
-        .Amount(463, W, CodeDD(E))
-        .Amount(474, W, CodeFF(E))
+        .Amount(408, W, C[CodeC])
+        .Amount(419, W, C[CodeV])
+        .Amount(430, W, C[CodeY])
+        .Amount(441, W, C[CodeAA])
+        .Amount(452, W, C[CodeBB])
+        .Amount(463, W, C[CodeDD])
+        .Amount(474, W, C[CodeFF])
         .Blank(485, 1)
         .Flag(486, E.Box13Statutory())
         .Blank(487, 1)
@@ -424,35 +407,36 @@ QString BuildRW(const EmployeeRecord &E)
 QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RW)
 {
     constexpr int W = RTAmountWidth;
+    const TRWCents T = SumOf(RW);
     return TLine("RT")
         .Put(3, 7, PadZeros(QString::number(RW.size()), 7))
-        .Amount(10, W, SumOf(RW, Box1))
-        .Amount(25, W, SumOf(RW, Box2))
-        .Amount(40, W, SumOf(RW, Box3))
-        .Amount(55, W, SumOf(RW, Box4))
-        .Amount(70, W, SumOf(RW, Box5))
-        .Amount(85, W, SumOf(RW, Box6))
-        .Amount(100, W, SumOf(RW, Box7))
+        .Amount(10, W, T[Box1])
+        .Amount(25, W, T[Box2])
+        .Amount(40, W, T[Box3])
+        .Amount(55, W, T[Box4])
+        .Amount(70, W, T[Box5])
+        .Amount(85, W, T[Box6])
+        .Amount(100, W, T[Box7])
         .Blank(115, W)
-        .Amount(130, W, SumOf(RW, Box10))
-        .Put(145, W, Box12Total(RW, QStringLiteral("D")))
-        .Put(160, W, Box12Total(RW, QStringLiteral("E")))
-        .Put(175, W, Box12Total(RW, QStringLiteral("F")))
-        .Put(190, W, Box12Total(RW, QStringLiteral("G")))
-        .Put(205, W, Box12Total(RW, QStringLiteral("H")))
+        .Amount(130, W, T[Box10])
+        .Amount(145, W, T[CodeD])
+        .Amount(160, W, T[CodeE])
+        .Amount(175, W, T[CodeF])
+        .Amount(190, W, T[CodeG])
+        .Amount(205, W, T[CodeH])
         .Blank(220, W)
-        .Put(235, W, Box11Total(RW))
-        .Put(250, W, Box12Total(RW, QStringLiteral("W")))
+        .Amount(235, W, T[Box11])
+        .Amount(250, W, T[CodeW])
         .Amount(265, W, 0)
-        .Put(280, W, Box12Total(RW, QStringLiteral("Q")))
-        .Put(295, W, Box12Total(RW, QStringLiteral("DD")))
-        .Put(310, W, Box12Total(RW, QStringLiteral("C")))
+        .Amount(280, W, T[CodeQ])
+        .Amount(295, W, T[CodeDD])
+        .Amount(310, W, T[CodeC])
         .Amount(325, W, EFW2Cents(Employer.SickPayTaxWithheld()))
-        .Put(340, W, Box12Total(RW, QStringLiteral("V")))
-        .Put(355, W, Box12Total(RW, QStringLiteral("Y")))
-        .Put(370, W, Box12Total(RW, QStringLiteral("AA")))
-        .Put(385, W, Box12Total(RW, QStringLiteral("BB")))
-        .Put(400, W, Box12Total(RW, QStringLiteral("FF")))
+        .Amount(340, W, T[CodeV])
+        .Amount(355, W, T[CodeY])
+        .Amount(370, W, T[CodeAA])
+        .Amount(385, W, T[CodeBB])
+        .Amount(400, W, T[CodeFF])
         .Blank(415, 98)
         .Text();
 }

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+
 class EmployeeRecord;
 class EmployerRecord;
 struct TSubmitterData;
@@ -47,11 +49,12 @@ QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RWE
 // The RF final record counting RWCount RW records.
 QString BuildRF(qint32 RWCount);
 
-// One money field of the RW record: the box it comes from, as the W-2 names
-// it, and the cents it holds for an employee. The RT totals sum the same.
-struct TRWAmount {
-    QString Label;
-    qint64 (*Cents)(const EmployeeRecord &Employee);
-};
-// Every money field of the RW record that comes from the employee, in line order.
-const QList<TRWAmount> &RWAmounts();
+// The money fields of the RW record that come from the employee, in line
+// order: boxes 1 to 7, 10, box 12 codes D to H, box 11, codes W, Q, C, V, Y,
+// AA, BB, DD and FF. The RT totals sum the same.
+inline constexpr int RWAmountCount = 23;
+using TRWCents = std::array<qint64, RWAmountCount>;
+// Their cents for one employee, each field read once.
+TRWCents RWCents(const EmployeeRecord &Employee);
+// What each of them holds, as the W-2 names it.
+const std::array<QString, RWAmountCount> &RWAmountLabels();

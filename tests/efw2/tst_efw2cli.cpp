@@ -1,0 +1,302 @@
+#include "QmrkTestMain.h"
+#include "TCli.h"
+#include "TEFW2Fixtures.h"
+#include "TExpectedLine.h"
+#include "TRecordBytes.h"
+#include "TSubmitterBreaks.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace EFW2Fixtures;
+
+namespace {
+
+struct TRun {
+    int Code = -1;
+    QString Out;
+    QString Err;
+};
+
+TRun RunCli(const QStringList &Args)
+{
+    TRun Result;
+    QTextStream Out(&Result.Out, QIODevice::WriteOnly);
+    QTextStream Err(&Result.Err, QIODevice::WriteOnly);
+    Result.Code = TCli(Out, Err).Run(QStringList { QStringLiteral("qmrk-w2-cli") } + Args);
+    Out.flush();
+    Err.flush();
+    return Result;
+}
+
+// Every file under Folder with its bytes and permissions.
+QMap<QString, QByteArray> Snapshot(const QString &Folder)
+{
+    QMap<QString, QByteArray> Result;
+    QDir Dir(Folder);
+    for (const QFileInfo &Entry : Dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (Entry.isDir()) {
+            const QMap<QString, QByteArray> Inner = Snapshot(Entry.filePath());
+            for (auto It = Inner.cbegin(); It != Inner.cend(); ++It)
+                Result.insert(Entry.fileName() + QLatin1Char('/') + It.key(), It.value());
+            Result.insert(Entry.fileName(), QByteArray("<folder>"));
+        } else {
+            Result.insert(Entry.fileName(),
+                TRecordBytes::ReadFile(Entry.filePath()) + "|"
+                    + QByteArray::number(int(Entry.permissions())));
+        }
+    }
+    return Result;
+}
+
+} // namespace
+
+class TstEFW2Cli : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> Dir;
+    QString In(const QString &Name) const { return Dir->filePath(QStringLiteral("in/") + Name); }
+    QString Out(const QString &Name = QString()) const
+    {
+        return Dir->filePath(QStringLiteral("out/") + Name);
+    }
+    QString Settings() const { return In(QStringLiteral("QMRK.W2S")); }
+    QString Company(const QString &File, const QString &Name, const QList<EmployeeRecord> &Employees)
+    {
+        return WriteCompany(Dir->filePath(QStringLiteral("in")), File, Employer(Name), Employees);
+    }
+    QStringList Lines(const QString &Path) const { return CrLfLines(TRecordBytes::ReadFile(Path)); }
+    QStringList Args(const QStringList &Companies) const
+    {
+        return QStringList { QStringLiteral("efw2"), QStringLiteral("--settings"), Settings(),
+            QStringLiteral("--out"), Out() }
+        + Companies;
+    }
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void helpListsTheCommand();
+    void oneCompany();
+    void severalCompanies();
+    void submitterRules_data();
+    void submitterRules();
+    void refusals_data();
+    void refusals();
+    void fileErrors();
+    void wrongCommandLines_data();
+    void wrongCommandLines();
+    void theProgramItself();
+};
+
+void TstEFW2Cli::init()
+{
+    Dir = std::make_unique<QTemporaryDir>();
+    QDir().mkpath(In(QString()));
+    TRecordBytes::WriteFile(Settings(), { SettingsBytes(Submitter(), 99, true, false, true) });
+    TRecordBytes::WriteFile(In(QStringLiteral("QMRK.CP")), { "SOMEONE\r\n" });
+}
+
+void TstEFW2Cli::cleanup()
+{
+    Dir.reset();
+}
+
+void TstEFW2Cli::helpListsTheCommand()
+{
+    const TRun Run = RunCli({ QStringLiteral("--help") });
+    QCOMPARE(Run.Code, 0);
+    QVERIFY(Run.Out.contains(QStringLiteral("efw2 --settings QMRK.W2S --out DIR COMPANY.W225")));
+}
+
+void TstEFW2Cli::oneCompany()
+{
+    QList<EmployeeRecord> Staff = Employees(3);
+    Staff.append(EmployeeRecord());
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Staff);
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const TRun Run = RunCli(Args({ W2 }));
+    QVERIFY2(Run.Code == 0, qPrintable(Run.Err));
+    QVERIFY(Run.Err.isEmpty());
+    QVERIFY(Run.Out.contains(Out(QStringLiteral("Acme.txt"))));
+    QCOMPARE(QDir(Out()).entryList(QDir::Files), QStringList({ "Acme.txt" }));
+    const QStringList File = Lines(Out(QStringLiteral("Acme.txt")));
+    // As Process with both boxes clear: the settings' counters play no part.
+    QCOMPARE(RecordIds(File), QStringList({ "RA", "RE", "RW", "RW", "RW", "RT", "RF" }));
+    QCOMPARE_LINE(File.last(), TExpectedLine().At(1, "RF").At(8, "000000003").Line());
+    QCOMPARE(File.first().left(37), QStringLiteral("RA123456789AB12CD34         0      98"));
+    QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+void TstEFW2Cli::severalCompanies()
+{
+    const QString One = Company(QStringLiteral("One"), QStringLiteral("ACME ONE"), Employees(5));
+    const QString Two = Company(QStringLiteral("Two"), QStringLiteral("ACME TWO"), Employees(4));
+    const QString Three = Company(QStringLiteral("Three"), QStringLiteral("ACME THREE"), Employees(3));
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const TRun Run = RunCli(Args({ One, Two, Three }));
+    QVERIFY2(Run.Code == 0, qPrintable(Run.Err));
+    QVERIFY(Run.Out.contains(QStringLiteral("Total employee records: 12")));
+    QCOMPARE(QDir(Out()).entryList(QDir::Files),
+        QStringList({ "FormsW2Report.txt", "One.txt", "Three.txt", "Two.txt" }));
+    const QStringList First = Lines(Out(QStringLiteral("One.txt")));
+    const QStringList Middle = Lines(Out(QStringLiteral("Two.txt")));
+    const QStringList Last = Lines(Out(QStringLiteral("Three.txt")));
+    QCOMPARE(RecordIds(First), QStringList({ "RA", "RE", "RW", "RW", "RW", "RW", "RW", "RT" }));
+    QCOMPARE(RecordIds(Middle), QStringList({ "RE", "RW", "RW", "RW", "RW", "RT" }));
+    QCOMPARE(RecordIds(Last), QStringList({ "RE", "RW", "RW", "RW", "RT", "RF" }));
+    QCOMPARE_LINE(Last.last(), TExpectedLine().At(1, "RF").At(8, "000000012").Line());
+    QCOMPARE(Lines(Out(QStringLiteral("FormsW2Report.txt"))), First + Middle + Last);
+    QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+void TstEFW2Cli::submitterRules_data()
+{
+    QTest::addColumn<int>("Rule");
+    for (int Rule = 1; Rule <= SubmitterRuleCount; ++Rule)
+        QTest::newRow(SubmitterBreak(Rule).Row) << Rule;
+}
+
+void TstEFW2Cli::submitterRules()
+{
+    QFETCH(int, Rule);
+    const TSubmitterBreak &Break = SubmitterBreak(Rule);
+    TRecordBytes::WriteFile(Settings(), { SettingsBytes(BrokenFrom(Rule)) });
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Employees(2));
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const TRun Run = RunCli(Args({ W2 }));
+    QCOMPARE(Run.Code, 3);
+    QCOMPARE(
+        Run.Err, QStringLiteral("qmrk-w2-cli: %1: %2 (%3)\n").arg(Settings(), Break.Message, Break.Field));
+    QVERIFY(Run.Out.isEmpty());
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+void TstEFW2Cli::refusals_data()
+{
+    QTest::addColumn<QString>("Case");
+    QTest::addColumn<QString>("Message"); // after "qmrk-w2-cli: <third company>: "
+    QTest::newRow("no valid employees") << "none"
+                                        << "This client file does not have any valid W-2 employees.";
+    QTest::newRow("W-2 check")
+        << "ssn"
+        << "Form W-2 of employee record 3 (Emp2 Three): Social security number is invalid.";
+    QTest::newRow("W-3 check") << "w3"
+                               << "Form W-3: Required field has been left blank.";
+    QTest::newRow("amount too large") << "huge"
+                                      << "Form W-2 of employee record 3 (Emp2 Three): Box 12 code W of "
+                                         "1500000000.00 is too large for the EFW2 "
+                                         "file.";
+    QTest::newRow("same client twice")
+        << "twice"
+        << "the client Acme One is already in this submission; a client is processed once";
+    QTest::newRow("two client files of one name")
+        << "clash"
+        << "its client file One.txt would overwrite another file of this submission";
+}
+
+// The third company is refused: nothing is written for the first two either.
+void TstEFW2Cli::refusals()
+{
+    QFETCH(QString, Case);
+    QFETCH(QString, Message);
+    const QString One = Company(QStringLiteral("One"), QStringLiteral("ACME ONE"), Employees(5));
+    const QString Two = Company(QStringLiteral("Two"), QStringLiteral("ACME TWO"), Employees(4));
+    QList<EmployeeRecord> Staff = Employees(3, QStringLiteral("Three"));
+    Staff.insert(1, EmployeeRecord());
+    EmployerRecord Third = Employer(QStringLiteral("ACME THREE"));
+    QString Folder = Dir->filePath(QStringLiteral("in"));
+    QString File = QStringLiteral("Three");
+    if (Case == QLatin1String("none"))
+        Staff = { EmployeeRecord(), EmployeeRecord() };
+    else if (Case == QLatin1String("ssn"))
+        Staff[2].SetEmployeeSSN(QStringLiteral("123-00-4567"));
+    else if (Case == QLatin1String("w3"))
+        Third.SetEmployerAddress(QString());
+    else if (Case == QLatin1String("huge")) {
+        Staff[2].SetBox12Code_b(QStringLiteral("w"));
+        Staff[2].SetBox12Amt_b(1.5e9);
+    } else if (Case == QLatin1String("twice"))
+        Third.SetEmployerName(QStringLiteral("Acme One"));
+    else if (Case == QLatin1String("clash")) {
+        Folder = Dir->filePath(QStringLiteral("in/elsewhere"));
+        File = QStringLiteral("One");
+    }
+    const QString W2 = WriteCompany(Folder, File, Third, Staff);
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const TRun Run = RunCli(Args({ One, Two, W2 }));
+    QCOMPARE(Run.Code, 3);
+    QCOMPARE(Run.Err, QStringLiteral("qmrk-w2-cli: %1: %2\n").arg(W2, Message));
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+void TstEFW2Cli::fileErrors()
+{
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Employees(2));
+    QFile::remove(Settings());
+    TRun Run = RunCli(Args({ W2 }));
+    QCOMPARE(Run.Code, 1);
+    QVERIFY2(
+        Run.Err.startsWith(QStringLiteral("qmrk-w2-cli: Cannot open the EFW2 settings file ") + Settings()),
+        qPrintable(Run.Err));
+    QVERIFY(!QFile::exists(Settings()));
+
+    TRecordBytes::WriteFile(Settings(), { SettingsBytes(Submitter()) });
+    Run = RunCli(Args({ In(QStringLiteral("Missing.W225")) }));
+    QCOMPARE(Run.Code, 1);
+    QVERIFY(!QFile::exists(Out()));
+
+    // A client file that cannot be written leaves nothing behind.
+    QVERIFY(QDir().mkpath(Out(QStringLiteral("Acme.txt.new/in the way"))));
+    Run = RunCli(Args({ W2 }));
+    QCOMPARE(Run.Code, 1);
+    QVERIFY2(Run.Err.startsWith(
+                 QStringLiteral("qmrk-w2-cli: Cannot create ") + Out(QStringLiteral("Acme.txt.new"))),
+        qPrintable(Run.Err));
+    QVERIFY(!QFile::exists(Out(QStringLiteral("Acme.txt"))));
+}
+
+void TstEFW2Cli::wrongCommandLines_data()
+{
+    QTest::addColumn<QStringList>("Arguments");
+    QTest::newRow("nothing") << QStringList { "efw2" };
+    QTest::newRow("no companies") << QStringList { "efw2", "--settings", "S", "--out", "D" };
+    QTest::newRow("no settings") << QStringList { "efw2", "--out", "D", "A.W225" };
+    QTest::newRow("no out") << QStringList { "efw2", "--settings", "S", "A.W225" };
+    QTest::newRow("unknown option") << QStringList { "efw2", "--settings", "S", "--out", "D", "--fast",
+        "A.W225" };
+}
+
+void TstEFW2Cli::wrongCommandLines()
+{
+    QFETCH(QStringList, Arguments);
+    const TRun Run = RunCli(Arguments);
+    QCOMPARE(Run.Code, 2);
+    QVERIFY(Run.Err.contains(QStringLiteral("efw2 takes --settings FILE, --out DIR")));
+}
+
+void TstEFW2Cli::theProgramItself()
+{
+    const QString One = Company(QStringLiteral("One"), QStringLiteral("ACME ONE"), Employees(2));
+    const QString Two = Company(QStringLiteral("Two"), QStringLiteral("ACME TWO"), Employees(1));
+    QProcess Cli;
+    Cli.start(QStringLiteral(QMRK_CLI_PATH), Args({ One, Two }));
+    QVERIFY(Cli.waitForFinished(60000));
+    QCOMPARE(Cli.exitCode(), 0);
+    QCOMPARE(RecordIds(Lines(Out(QStringLiteral("FormsW2Report.txt")))),
+        QStringList({ "RA", "RE", "RW", "RW", "RT", "RE", "RW", "RT", "RF" }));
+    TRecordBytes::WriteFile(Settings(), { SettingsBytes(BrokenFrom(2)) });
+    Cli.start(QStringLiteral(QMRK_CLI_PATH), Args({ One }));
+    QVERIFY(Cli.waitForFinished(60000));
+    QCOMPARE(Cli.exitCode(), 3);
+    QVERIFY(Cli.readAllStandardError().contains("BSO User ID must be 8 characters."));
+}
+
+QMRK_TEST_MAIN(TstEFW2Cli)
+#include "tst_efw2cli.moc"
