@@ -490,6 +490,8 @@ void TstFrmEFW2::singleClient()
     const QStringList Lines = FileLines(ClientFile(QStringLiteral("Solo")));
     QCOMPARE(RecordIds(Lines), QStringList({ "RA", "RE", "RW", "RW", "RW", "RT", "RF" }));
     QCOMPARE_LINE(Lines.last(), TExpectedLine().At(1, "RF").At(8, "000000003").Line());
+    // The lines and the data module count the same employees.
+    QCOMPARE(Data->ValidEmployeeCount(), 3);
     QVERIFY(IsReadOnly(ClientFile(QStringLiteral("Solo"))));
     QVERIFY(!Window->BtnProcess->isEnabled() && !Window->ChkSubmitter->isEnabled()
         && !Window->ChkFinal->isEnabled());
