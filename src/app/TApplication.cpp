@@ -33,6 +33,17 @@ bool TApplication::notify(QObject *Receiver, QEvent *Event)
     return false;
 }
 
+bool TApplication::RunCommand(const std::function<void()> &Command)
+{
+    try {
+        Command();
+        return true;
+    } catch (const EException &Error) {
+        ShowException(Error.Message());
+        return false;
+    }
+}
+
 void TApplication::ShowException(const QString &Message)
 {
     MsgBox(Message, AppTitle(), MsgFlag::IconError);

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include <functional>
+
 // The application object: an error that no command handles is shown in an
 // error box titled with the application title, and the program goes on.
 class TApplication : public QApplication {
@@ -11,4 +13,7 @@ public:
     bool notify(QObject *Receiver, QEvent *Event) override;
 
     static void ShowException(const QString &Message);
+    // Runs a command; an error it raises is shown in the program's error box
+    // and false returned, so the error never travels through Qt's event code.
+    static bool RunCommand(const std::function<void()> &Command);
 };

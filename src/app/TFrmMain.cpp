@@ -79,7 +79,7 @@ QAction *TFrmMain::AddItem(QMenu *Menu, const char *Name, const QString &Caption
         Item->setProperty("HelpContext", HelpContext);
     if (Handler)
         connect(Item, &QAction::triggered, this,
-            [this, Handler] { RunCommand([this, Handler] { (this->*Handler)(); }); });
+            [this, Handler] { TApplication::RunCommand([this, Handler] { (this->*Handler)(); }); });
     return Item;
 }
 
@@ -110,7 +110,8 @@ void TFrmMain::CreateMenus()
         Item->setObjectName(QStringLiteral("MnuMRU%1").arg(I));
         Item->setData(I);
         Item->setVisible(false);
-        connect(Item, &QAction::triggered, this, [this, I] { RunCommand([this, I] { MnuMRUClick(I); }); });
+        connect(Item, &QAction::triggered, this,
+            [this, I] { TApplication::RunCommand([this, I] { MnuMRUClick(I); }); });
         MnuMRU.append(Item);
     }
     MnuMRUSeparator = MnuFile->addSeparator();
@@ -239,7 +240,7 @@ void TFrmMain::showEvent(QShowEvent *Event)
     QMainWindow::showEvent(Event);
     if (!FStarted) {
         FStarted = true;
-        RunCommand([this] { FormShow(); });
+        TApplication::RunCommand([this] { FormShow(); });
     }
 }
 
@@ -316,15 +317,6 @@ bool TFrmMain::Shutdown()
     Globals.AppRegistry.reset();
     Globals.MasterList.clear();
     return true;
-}
-
-void TFrmMain::RunCommand(const std::function<void()> &Command)
-{
-    try {
-        Command();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
 }
 
 void TFrmMain::NotAvailableYet()

@@ -88,8 +88,6 @@ private:
     QToolButton *AddButton(const char *Name, const QString &Hint, const QString &Icon, QAction *Command);
     void FormShow();
     bool Shutdown();
-    // Runs a command; an error it raises is shown in the program's error box.
-    void RunCommand(const std::function<void()> &Command);
     void NotAvailableYet();
     void RestoreCurrentFolder();
     // Closes the pair, runs Copy, runs BeforeReopen and reopens the pair

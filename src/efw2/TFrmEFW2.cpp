@@ -397,7 +397,7 @@ void TFrmEFW2::CreateClientPanel()
 void TFrmEFW2::ConnectHandlers()
 {
     const auto Command = [this](void (TFrmEFW2::*Handler)()) {
-        return [this, Handler] { RunCommand([this, Handler] { (this->*Handler)(); }); };
+        return [this, Handler] { TApplication::RunCommand([this, Handler] { (this->*Handler)(); }); };
     };
     connect(BtnProcess, &QPushButton::clicked, this, Command(&TFrmEFW2::BtnProcessClick));
     connect(BtnReset, &QPushButton::clicked, this, Command(&TFrmEFW2::BtnResetClick));
@@ -406,15 +406,6 @@ void TFrmEFW2::ConnectHandlers()
     connect(BtnClose, &QPushButton::clicked, this, &QDialog::close);
     connect(ChkSubmitter, &QCheckBox::clicked, this, [this](bool Checked) { ChkSubmitterClick(Checked); });
     connect(ChkFinal, &QCheckBox::clicked, this, [this](bool Checked) { ChkFinalClick(Checked); });
-}
-
-void TFrmEFW2::RunCommand(const std::function<void()> &Command)
-{
-    try {
-        Command();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
 }
 
 void TFrmEFW2::FixFileNames()
@@ -670,14 +661,11 @@ void TFrmEFW2::ChkFinalClick(bool Checked)
 // comes here.
 void TFrmEFW2::reject()
 {
-    try {
-        FormCloseQuery();
-        FormClose();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-        return;
-    }
-    QDialog::reject();
+    if (TApplication::RunCommand([this] {
+            FormCloseQuery();
+            FormClose();
+        }))
+        QDialog::reject();
 }
 
 void TFrmEFW2::FormCloseQuery()

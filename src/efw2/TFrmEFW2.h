@@ -129,7 +129,6 @@ private:
     void FormCloseQuery();
     void FormClose();
     void ShowTotalRecords();
-    void RunCommand(const std::function<void()> &Command);
 
     void BtnProcessClick();
     void BtnResetClick();

@@ -434,11 +434,7 @@ void TFrmW2::showEvent(QShowEvent *Event)
     if (FShown)
         return;
     FShown = true;
-    try {
-        FormShow();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
+    TApplication::RunCommand([this] { FormShow(); });
 }
 
 // The working records are the program's current employer and employee:
@@ -509,11 +505,8 @@ void TFrmW2::UpdatePrintAll()
 
 void TFrmW2::closeEvent(QCloseEvent *Event)
 {
-    try {
-        FormClose();
-    } catch (const EException &Error) {
+    if (!TApplication::RunCommand([this] { FormClose(); })) {
         Event->ignore();
-        TApplication::ShowException(Error.Message());
         return;
     }
     QDialog::closeEvent(Event);
@@ -658,24 +651,20 @@ void TFrmW2::RSNavigatorBtnListClick()
 
 void TFrmW2::BtnPrintOneClick()
 {
-    try {
+    TApplication::RunCommand([this] {
         CheckFields();
         PostEmployee();
         ShowNotAvailable();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
+    });
 }
 
 void TFrmW2::BtnPrintAllClick()
 {
-    try {
+    TApplication::RunCommand([this] {
         CheckFields();
         PostEmployee();
         ShowNotAvailable();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
+    });
 }
 
 void TFrmW2::BtnHelpClick()

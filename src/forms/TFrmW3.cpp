@@ -437,11 +437,7 @@ void TFrmW3::showEvent(QShowEvent *Event)
     if (FShown)
         return;
     FShown = true;
-    try {
-        FormShow();
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
+    TApplication::RunCommand([this] { FormShow(); });
 }
 
 void TFrmW3::FormShow()
@@ -472,11 +468,8 @@ void TFrmW3::CheckFields()
 
 void TFrmW3::closeEvent(QCloseEvent *Event)
 {
-    try {
-        FormClose();
-    } catch (const EException &Error) {
+    if (!TApplication::RunCommand([this] { FormClose(); })) {
         Event->ignore();
-        TApplication::ShowException(Error.Message());
         return;
     }
     QDialog::closeEvent(Event);
@@ -538,11 +531,9 @@ void TFrmW3::Box15Change()
 
 void TFrmW3::BtnPrintClick()
 {
-    try {
+    TApplication::RunCommand([this] {
         CheckFields();
         Data.CurrentEmployer = EmployerFromWindow();
         MsgBox(QStringLiteral("This command is not available yet."), AppTitle(), MsgFlag::IconInformation);
-    } catch (const EException &Error) {
-        TApplication::ShowException(Error.Message());
-    }
+    });
 }
