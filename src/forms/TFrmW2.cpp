@@ -1,23 +1,17 @@
 #include "TFrmW2.h"
 
-#include "AppInfo.h"
-#include "EFieldException.h"
 #include "EmployeeRecord.h"
 #include "FormsReviewState.h"
-#include "MsgBox.h"
 #include "NumberUtils.h"
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
 #include "TDollarEdit.h"
-#include "TEnterAsTab.h"
-#include "TFieldHighlight.h"
 #include "TFilterEdit.h"
 #include "TFormCanvas.h"
 #include "TFormMapping.h"
 #include "TFrmDataModule.h"
 #include "TFrmIRSBox12Codes.h"
 #include "TFrmRecList.h"
-#include "THelpSystem.h"
 #include "TMaskedEdit.h"
 #include "TRSNavigator.h"
 #include "TRecordSet.h"
@@ -26,12 +20,8 @@
 #include "W2Checks.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -42,30 +32,19 @@ constexpr double FormHeight = 4.6;
 constexpr double Line = TFormCanvas::LineHeight;
 const QString BoxCodeChars = QStringLiteral("[A..I, J..N, P..T,V,W,Y,Z]");
 
-void ShowNotAvailable()
-{
-    MsgBox(QStringLiteral("This command is not available yet."), AppTitle(), MsgFlag::IconInformation);
-}
-
 } // namespace
 
 TFrmW2::TFrmW2(TFrmDataModule &Data, QWidget *Parent)
-    : QDialog(Parent)
-    , Data(Data)
+    : TFormWindow(Data, FormWidth, FormHeight, 9, Parent)
 {
     setObjectName(QStringLiteral("FrmW2"));
     setWindowTitle(QStringLiteral("Form W-2 Wage and Tax Statement 2025"));
-    THelpSystem::SetHelpContext(this, 9);
-    FCanvas = new TFormCanvas(FormWidth, FormHeight, this);
     CreateFields();
     DrawForm();
     CreateButtons();
     SetTabOrder();
     ConnectHandlers();
-    FieldHighlight = new TFieldHighlight(this);
-    EnterAsTab = new TEnterAsTab(this);
-    EnterAsTab->SetEnterAsTabKey(true);
-    EnterAsTab->SetEscapeAsClose(true);
+    SetUpKeys();
     qApp->installEventFilter(this);
     setFixedSize(sizeHint());
 }
@@ -73,25 +52,6 @@ TFrmW2::TFrmW2(TFrmDataModule &Data, QWidget *Parent)
 TFrmW2::~TFrmW2()
 {
     qApp->removeEventFilter(this);
-}
-
-template <typename T> T *TFrmW2::AddField(const char *Name, const QString &AccessibleName)
-{
-    auto *Field = new T(FCanvas);
-    Field->setObjectName(QLatin1String(Name));
-    Field->setAccessibleName(AccessibleName);
-    Field->setFont(TFormCanvas::CaptionFont(9));
-    FFields.append(Field);
-    return Field;
-}
-
-TDollarEdit *TFrmW2::AddAmount(const char *Name, const QString &AccessibleName, int Digits)
-{
-    auto *Amount = AddField<TDollarEdit>(Name, AccessibleName);
-    Amount->SetDollarDigits(Digits);
-    Amount->SetCentDigits(2);
-    Amount->SetMinusKey(false);
-    return Amount;
 }
 
 void TFrmW2::CreateFields()
@@ -367,41 +327,7 @@ void TFrmW2::CreateButtons()
     BtnPrintOne->setObjectName(QStringLiteral("BtnPrintOne"));
     BtnPrintAll = new QPushButton(QStringLiteral("Print &All"), this);
     BtnPrintAll->setObjectName(QStringLiteral("BtnPrintAll"));
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnHelp = new QToolButton(this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
-    BtnHelp->setToolTip(QStringLiteral("Help with this form"));
-    BtnHelp->setAccessibleName(QStringLiteral("Help with this form"));
-    for (QPushButton *Button : { BtnPrintOne, BtnPrintAll, BtnClose })
-        Button->setAutoDefault(false);
-
-    auto *Bar = new QHBoxLayout;
-    Bar->addWidget(RSNavigator);
-    Bar->addStretch();
-    for (QWidget *Button : std::initializer_list<QWidget *> { BtnPrintOne, BtnPrintAll, BtnClose, BtnHelp })
-        Bar->addWidget(Button);
-    auto *Layout = new QVBoxLayout(this);
-    Layout->setContentsMargins(10, 10, 10, 10);
-    Layout->addWidget(FCanvas);
-    Layout->addLayout(Bar);
-}
-
-void TFrmW2::SetTabOrder()
-{
-    QWidget *Previous = nullptr;
-    for (QWidget *Field : FFields) {
-        if (!(Field->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (Previous)
-            setTabOrder(Previous, Field);
-        Previous = Field;
-    }
-    for (QWidget *Button : std::initializer_list<QWidget *> { BtnPrintOne, BtnPrintAll, BtnClose, BtnHelp }) {
-        setTabOrder(Previous, Button);
-        Previous = Button;
-    }
+    CreateButtonRow({ RSNavigator }, { BtnPrintOne, BtnPrintAll });
 }
 
 void TFrmW2::ConnectHandlers()
@@ -424,17 +350,6 @@ void TFrmW2::ConnectHandlers()
     RSNavigator->OnBtnListClick = [this](TRSNavigator *) { RSNavigatorBtnListClick(); };
     connect(BtnPrintOne, &QPushButton::clicked, this, &TFrmW2::BtnPrintOneClick);
     connect(BtnPrintAll, &QPushButton::clicked, this, &TFrmW2::BtnPrintAllClick);
-    connect(BtnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(BtnHelp, &QToolButton::clicked, this, &TFrmW2::BtnHelpClick);
-}
-
-void TFrmW2::showEvent(QShowEvent *Event)
-{
-    QDialog::showEvent(Event);
-    if (FShown)
-        return;
-    FShown = true;
-    TApplication::RunCommand([this] { FormShow(); });
 }
 
 // The working records are the program's current employer and employee:
@@ -470,12 +385,7 @@ EmployeeRecord TFrmW2::EmployeeFromWindow() const
 
 void TFrmW2::CheckFields()
 {
-    const TFieldCheck Result = CheckW2(EmployeeFromWindow());
-    if (Result.Passed())
-        return;
-    if (auto *Field = findChild<QWidget *>(Result.Field))
-        Field->setFocus(Qt::OtherFocusReason);
-    throw EFieldException(Result.Message);
+    ThrowIfFailed(CheckW2(EmployeeFromWindow()));
 }
 
 void TFrmW2::PostEmployee()
@@ -501,15 +411,6 @@ void TFrmW2::UpdatePrintAll()
 {
     const bool AllShown = std::count(FW2Checked.cbegin(), FW2Checked.cend(), true) == EmployeeCount;
     BtnPrintAll->setEnabled(BtnPrintOne->isEnabled() && AllShown);
-}
-
-void TFrmW2::closeEvent(QCloseEvent *Event)
-{
-    if (!TApplication::RunCommand([this] { FormClose(); })) {
-        Event->ignore();
-        return;
-    }
-    QDialog::closeEvent(Event);
 }
 
 void TFrmW2::FormClose()
@@ -603,7 +504,7 @@ bool TFrmW2::eventFilter(QObject *Watched, QEvent *Event)
             RSNavigator->KeyDownHandler(Key->key(), Key->modifiers());
         }
     }
-    return QDialog::eventFilter(Watched, Event);
+    return TFormWindow::eventFilter(Watched, Event);
 }
 
 void TFrmW2::Box12CodeDblClick(TFilterEdit *Code)
@@ -665,9 +566,4 @@ void TFrmW2::BtnPrintAllClick()
         PostEmployee();
         ShowNotAvailable();
     });
-}
-
-void TFrmW2::BtnHelpClick()
-{
-    THelpSystem::ShowTopic(9);
 }

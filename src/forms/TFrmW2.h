@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "TFormWindow.h"
+
 #include <QList>
 
 class EmployeeRecord;
 class QPushButton;
-class QToolButton;
 class TCheckBoxEdit;
 class TCustomEdit;
 class TDollarEdit;
-class TEnterAsTab;
-class TFieldHighlight;
 class TFilterEdit;
-class TFormCanvas;
-class TFrmDataModule;
 class TMaskedEdit;
 class TRSNavigator;
 class TStateEdit;
@@ -21,7 +17,7 @@ class TStateEdit;
 // The employee entry window, drawn like Form W-2: one employee at a time,
 // the employer's identity read-only, the navigator to move through the
 // employees. Every move and the close check the employee and write it.
-class TFrmW2 : public QDialog {
+class TFrmW2 : public TFormWindow {
     Q_OBJECT
 public:
     explicit TFrmW2(TFrmDataModule &Data, QWidget *Parent = nullptr);
@@ -33,7 +29,6 @@ public:
     // The current employee as the fields show it.
     EmployeeRecord EmployeeFromWindow() const;
 
-    TFrmDataModule &Data;
     int EmployeeCount = 0;
     // One flag per employee: shown in this window since it opened.
     QList<bool> FW2Checked;
@@ -96,18 +91,9 @@ public:
 
     QPushButton *BtnPrintOne = nullptr;
     QPushButton *BtnPrintAll = nullptr;
-    QPushButton *BtnClose = nullptr;
-    QToolButton *BtnHelp = nullptr;
     TRSNavigator *RSNavigator = nullptr;
-    TEnterAsTab *EnterAsTab = nullptr;
-    TFieldHighlight *FieldHighlight = nullptr;
-
-    // The fields in tab order, read-only ones included.
-    QList<QWidget *> Fields() const { return FFields; }
 
 protected:
-    void showEvent(QShowEvent *Event) override;
-    void closeEvent(QCloseEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
@@ -120,12 +106,9 @@ private:
     void CreateButtons();
     void DrawForm();
     void ConnectHandlers();
-    void SetTabOrder();
-    template <typename T> T *AddField(const char *Name, const QString &AccessibleName);
-    TDollarEdit *AddAmount(const char *Name, const QString &AccessibleName, int Digits);
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void PutEmployee();
     void PostEmployee();
     void MarkShown();
@@ -144,11 +127,7 @@ private:
     void RSNavigatorBtnListClick();
     void BtnPrintOneClick();
     void BtnPrintAllClick();
-    void BtnHelpClick();
 
-    TFormCanvas *FCanvas = nullptr;
-    QList<QWidget *> FFields;
-    bool FShown = false;
     double FBox3Plus7 = 0; // box 3 plus box 7 when box 7 was entered
     int FCountBeforeAction = 0;
 };

@@ -1,33 +1,23 @@
 #include "TFrmW3.h"
 
-#include "AppInfo.h"
-#include "EFieldException.h"
 #include "EmployerRecord.h"
 #include "FormsReviewState.h"
-#include "MsgBox.h"
 #include "StateCodes.h"
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
 #include "TDateEdit.h"
 #include "TDollarEdit.h"
-#include "TEnterAsTab.h"
-#include "TFieldHighlight.h"
 #include "TFilterEdit.h"
 #include "TFormCanvas.h"
 #include "TFormMapping.h"
 #include "TFrmDataModule.h"
-#include "THelpSystem.h"
 #include "TMaskedEdit.h"
 #include "TRecordSet.h"
 #include "W3Checks.h"
 #include "W3Totals.h"
 
-#include <QCloseEvent>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -39,13 +29,10 @@ const QString SickPayRecap = QStringLiteral("Third-Party Sick Pay Recap");
 } // namespace
 
 TFrmW3::TFrmW3(TFrmDataModule &Data, QWidget *Parent)
-    : QDialog(Parent)
-    , Data(Data)
+    : TFormWindow(Data, FormWidth, FormHeight, 10, Parent)
 {
     setObjectName(QStringLiteral("FrmW3"));
     setWindowTitle(QStringLiteral("Form W-3 Transmittal of Wage and Tax Statements 2025"));
-    THelpSystem::SetHelpContext(this, 10);
-    FCanvas = new TFormCanvas(FormWidth, FormHeight, this);
     CreateHeader();
     CreateKinds();
     CreateIdentity();
@@ -57,30 +44,14 @@ TFrmW3::TFrmW3(TFrmDataModule &Data, QWidget *Parent)
     for (int I = 1; I <= 12; ++I)
         Boxb.append(findChild<TCheckBoxEdit *>(QStringLiteral("Boxb%1").arg(I)));
     ConnectHandlers();
-    FieldHighlight = new TFieldHighlight(this);
-    EnterAsTab = new TEnterAsTab(this);
-    EnterAsTab->SetEnterAsTabKey(true);
-    EnterAsTab->SetEscapeAsClose(true);
+    SetUpKeys();
     setFixedSize(sizeHint());
-}
-
-template <typename T> T *TFrmW3::AddField(const char *Name, const QString &AccessibleName)
-{
-    auto *Field = new T(FCanvas);
-    Field->setObjectName(QLatin1String(Name));
-    Field->setAccessibleName(AccessibleName);
-    Field->setFont(TFormCanvas::CaptionFont(9));
-    FFields.append(Field);
-    return Field;
 }
 
 // The totals are computed, never typed: read-only and passed over by Tab.
 TDollarEdit *TFrmW3::AddTotal(const char *Name, const QString &AccessibleName, int Digits)
 {
-    auto *Total = AddField<TDollarEdit>(Name, AccessibleName);
-    Total->SetDollarDigits(Digits);
-    Total->SetCentDigits(2);
-    Total->SetMinusKey(false);
+    auto *Total = AddAmount(Name, AccessibleName, Digits);
     Total->setReadOnly(true);
     Total->setFocusPolicy(Qt::ClickFocus);
     return Total;
@@ -214,11 +185,8 @@ void TFrmW3::CreateStateAndContact()
     StateID->SetValidChars(QStringLiteral("[0..9]"));
     StateID->setMaxLength(12);
     FCanvas->Place(StateID, 0.6139, 3.5, 2.5722);
-    Box14 = AddField<TDollarEdit>(
-        "Box14", QStringLiteral("Box 14 Income tax withheld by payer of third-party sick pay"));
-    Box14->SetDollarDigits(12);
-    Box14->SetCentDigits(2);
-    Box14->SetMinusKey(false);
+    Box14 = AddAmount(
+        "Box14", QStringLiteral("Box 14 Income tax withheld by payer of third-party sick pay"), 12);
     FCanvas->Place(Box14, 3.2139, 3.5, 2.1222);
     Box16 = AddTotal("Box16", QStringLiteral("Box 16 State wages, tips, etc."), 9);
     FCanvas->Place(Box16, 0.0139, 3.8333, 1.5722);
@@ -383,42 +351,7 @@ void TFrmW3::CreateButtons()
     FinalLabel->setBuddy(FinalReturn);
     BtnPrint = new QPushButton(QStringLiteral("&Print"), this);
     BtnPrint->setObjectName(QStringLiteral("BtnPrint"));
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnHelp = new QToolButton(this);
-    BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
-    BtnHelp->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
-    BtnHelp->setToolTip(QStringLiteral("Help with this form"));
-    BtnHelp->setAccessibleName(QStringLiteral("Help with this form"));
-    for (QPushButton *Button : { BtnPrint, BtnClose })
-        Button->setAutoDefault(false);
-
-    auto *Bar = new QHBoxLayout;
-    Bar->addWidget(FinalReturn);
-    Bar->addWidget(FinalLabel);
-    Bar->addStretch();
-    for (QWidget *Button : std::initializer_list<QWidget *> { BtnPrint, BtnClose, BtnHelp })
-        Bar->addWidget(Button);
-    auto *Layout = new QVBoxLayout(this);
-    Layout->setContentsMargins(10, 10, 10, 10);
-    Layout->addWidget(FCanvas);
-    Layout->addLayout(Bar);
-}
-
-void TFrmW3::SetTabOrder()
-{
-    QWidget *Previous = nullptr;
-    for (QWidget *Field : FFields) {
-        if (!(Field->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (Previous)
-            setTabOrder(Previous, Field);
-        Previous = Field;
-    }
-    for (QWidget *Button : std::initializer_list<QWidget *> { BtnPrint, BtnClose, BtnHelp }) {
-        setTabOrder(Previous, Button);
-        Previous = Button;
-    }
+    CreateButtonRow({ FinalReturn, FinalLabel }, { BtnPrint });
 }
 
 void TFrmW3::ConnectHandlers()
@@ -427,17 +360,6 @@ void TFrmW3::ConnectHandlers()
         connect(Boxb[I], &QLineEdit::textChanged, this, [this, I] { BoxbChange(I); });
     connect(Box15, &QLineEdit::textChanged, this, &TFrmW3::Box15Change);
     connect(BtnPrint, &QPushButton::clicked, this, &TFrmW3::BtnPrintClick);
-    connect(BtnClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(BtnHelp, &QToolButton::clicked, this, [] { THelpSystem::ShowTopic(10); });
-}
-
-void TFrmW3::showEvent(QShowEvent *Event)
-{
-    QDialog::showEvent(Event);
-    if (FShown)
-        return;
-    FShown = true;
-    TApplication::RunCommand([this] { FormShow(); });
 }
 
 void TFrmW3::FormShow()
@@ -458,21 +380,7 @@ EmployerRecord TFrmW3::EmployerFromWindow() const
 
 void TFrmW3::CheckFields()
 {
-    const TFieldCheck Result = CheckW3(EmployerFromWindow());
-    if (Result.Passed())
-        return;
-    if (auto *Field = findChild<QWidget *>(Result.Field))
-        Field->setFocus(Qt::OtherFocusReason);
-    throw EFieldException(Result.Message);
-}
-
-void TFrmW3::closeEvent(QCloseEvent *Event)
-{
-    if (!TApplication::RunCommand([this] { FormClose(); })) {
-        Event->ignore();
-        return;
-    }
-    QDialog::closeEvent(Event);
+    ThrowIfFailed(CheckW3(EmployerFromWindow()));
 }
 
 void TFrmW3::FormClose()
@@ -534,6 +442,6 @@ void TFrmW3::BtnPrintClick()
     TApplication::RunCommand([this] {
         CheckFields();
         Data.CurrentEmployer = EmployerFromWindow();
-        MsgBox(QStringLiteral("This command is not available yet."), AppTitle(), MsgFlag::IconInformation);
+        ShowNotAvailable();
     });
 }

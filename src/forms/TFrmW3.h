@@ -1,27 +1,23 @@
 #pragma once
 
-#include <QDialog>
+#include "TFormWindow.h"
+
 #include <QList>
 
 class EmployerRecord;
 class QPushButton;
-class QToolButton;
 class TCheckBoxEdit;
 class TCustomEdit;
 class TDateEdit;
 class TDollarEdit;
-class TEnterAsTab;
-class TFieldHighlight;
 class TFilterEdit;
-class TFormCanvas;
-class TFrmDataModule;
 class TMaskedEdit;
 
 // The employer entry window, drawn like Form W-3: the totals of every
 // employee, computed afresh at each opening, and the employer's identity,
 // kind of payer and employer, state, contact and signer. The window closes
 // only once the employer passes its checks.
-class TFrmW3 : public QDialog {
+class TFrmW3 : public TFormWindow {
     Q_OBJECT
 public:
     explicit TFrmW3(TFrmDataModule &Data, QWidget *Parent = nullptr);
@@ -31,8 +27,6 @@ public:
     void CheckFields();
     // The employer as the fields show it.
     EmployerRecord EmployerFromWindow() const;
-
-    TFrmDataModule &Data;
 
     TFilterEdit *Boxa = nullptr;
     // Kind of Payer (1 to 7), Kind of Employer (8 to 12), third-party sick pay (13).
@@ -88,19 +82,9 @@ public:
     TCheckBoxEdit *FinalReturn = nullptr;
 
     QPushButton *BtnPrint = nullptr;
-    QPushButton *BtnClose = nullptr;
-    QToolButton *BtnHelp = nullptr;
-    TEnterAsTab *EnterAsTab = nullptr;
-    TFieldHighlight *FieldHighlight = nullptr;
 
     // The box b check boxes 1 to 12, looked up by name.
     QList<TCheckBoxEdit *> Boxb;
-    // The fields in tab order, read-only ones included.
-    QList<QWidget *> Fields() const { return FFields; }
-
-protected:
-    void showEvent(QShowEvent *Event) override;
-    void closeEvent(QCloseEvent *Event) override;
 
 private:
     void CreateHeader();
@@ -112,23 +96,18 @@ private:
     void DrawForm();
     void DrawKinds();
     void ConnectHandlers();
-    void SetTabOrder();
-    template <typename T> T *AddField(const char *Name, const QString &AccessibleName);
     TDollarEdit *AddTotal(const char *Name, const QString &AccessibleName, int Digits);
     TCheckBoxEdit *AddCheck(const char *Name, const QString &AccessibleName, double X, double Y);
     TCustomEdit *AddEdit(const char *Name, const QString &AccessibleName, int MaxLength);
     TFilterEdit *AddStateBox(const char *Name, const QString &AccessibleName);
 
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void BoxbChange(int Index);
     void StateKeyPress(TFilterEdit *Box, QChar &Key);
     void Box13KeyPress(QChar &Key);
     void Box15Change();
     void BtnPrintClick();
 
-    TFormCanvas *FCanvas = nullptr;
-    QList<QWidget *> FFields;
-    bool FShown = false;
     bool FSettingGroup = false;
 };

@@ -61,3 +61,18 @@ bool ShowActive(QWidget *Window)
     Window->activateWindow();
     return QTest::qWaitForWindowActive(Window);
 }
+
+QString FocusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+QStringList VisitWithEnter(int Count)
+{
+    QStringList Visited = { FocusName() };
+    while (Visited.size() < Count) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Visited.append(FocusName());
+    }
+    return Visited;
+}

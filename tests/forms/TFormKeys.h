@@ -1,6 +1,7 @@
 #pragma once
 
-class QString;
+#include <QStringList>
+
 class QWidget;
 
 // Gives Field the focus as Tab would and waits until it has it.
@@ -13,3 +14,8 @@ void TypeInto(QWidget *Field, const QString &Text);
 void LeaveField();
 // Shows Window and waits until it is the active window.
 bool ShowActive(QWidget *Window);
+// The object name of the widget that has the focus; empty when none has.
+QString FocusName();
+// Where the focus goes with the Enter key: the focused widget, then the one
+// after each Enter, Count names in all.
+QStringList VisitWithEnter(int Count);

@@ -1,7 +1,10 @@
 #include "TFormsFixture.h"
 
+#include "RecordFields.h"
 #include "TRecordBytes.h"
 #include "TRecordSet.h"
+
+#include <QTest>
 
 TFormsFixture::TFormsFixture()
 {
@@ -109,4 +112,15 @@ QList<EmployeeRecord> TFormsFixture::Employees(const QStringList &Names)
         Result.append(SampleEmployee(Parts.value(0), Parts.value(1)));
     }
     return Result;
+}
+
+void TFormsFixture::ExpectSameFields(
+    const QByteArray &Got, const QByteArray &Expected, std::span<const TFieldDef> Fields)
+{
+    for (const TFieldDef &Def : Fields) {
+        if (Def.Type == TFieldType::Str)
+            QVERIFY2(ReadStr(Got, Def) == ReadStr(Expected, Def), Def.Name);
+        else
+            QVERIFY2(Got.mid(Def.Offset, Def.Size()) == Expected.mid(Def.Offset, Def.Size()), Def.Name);
+    }
 }

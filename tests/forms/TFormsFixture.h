@@ -8,6 +8,10 @@
 #include <QList>
 #include <QTemporaryDir>
 
+#include <span>
+
+struct TFieldDef;
+
 // A company pair on disk, opened through the data module as the program
 // opens it, with the scripted person answering every question.
 class TFormsFixture {
@@ -29,6 +33,11 @@ public:
     static EmployeeRecord SampleEmployee(const QString &First, const QString &Last, double Wages = 50000);
     // The employees Names gives as "First Last".
     static QList<EmployeeRecord> Employees(const QStringList &Names);
+    // Fails the test at the first of Fields that Got and Expected hold
+    // differently. A text is its characters; what lies after its length is
+    // no part of it.
+    static void ExpectSameFields(
+        const QByteArray &Got, const QByteArray &Expected, std::span<const TFieldDef> Fields);
 
     QTemporaryDir Dir;
     TScriptedInteraction Person;

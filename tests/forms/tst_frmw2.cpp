@@ -4,8 +4,7 @@
 #include "TCheckBoxEdit.h"
 #include "TDollarEdit.h"
 #include "TFilterEdit.h"
-#include "TFormKeys.h"
-#include "TFormsFixture.h"
+#include "TFormWindowTest.h"
 #include "TFrmIRSBox12Codes.h"
 #include "TFrmRecList.h"
 #include "TFrmW2.h"
@@ -15,12 +14,9 @@
 #include "TRecordSet.h"
 #include "TStateEdit.h"
 
-#include <QAccessible>
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
-
-#include <memory>
 
 Q_DECLARE_METATYPE(EmployeeRecord)
 
@@ -42,19 +38,13 @@ QString EnabledButtons(const TRSNavigator *Navigator)
 
 } // namespace
 
-class TstFrmW2 : public QObject {
+class TstFrmW2 : public QObject, private TFormWindowTest<TFrmW2> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TFormsFixture> F;
-    std::unique_ptr<TFrmW2> W;
-
     void Open(const QList<EmployeeRecord> &Employees);
-    void ShowWindow();
     void OpenNames(const QStringList &Names) { Open(TFormsFixture::Employees(Names)); }
-    QWidget *Field(const QString &Name) const { return W->findChild<QWidget *>(Name); }
     void Type(const QString &Name, const QString &Text);
-    QString FocusName() const;
     int Current() const { return F->Data.RSW2->CurrentRecord(); }
 
 private Q_SLOTS:
@@ -96,15 +86,12 @@ private Q_SLOTS:
 
 void TstFrmW2::init()
 {
-    F = std::make_unique<TFormsFixture>();
+    Start();
 }
 
 void TstFrmW2::cleanup()
 {
-    W.reset();
-    const QString Problems = F->Person.Problems();
-    F.reset();
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems));
+    Finish();
 }
 
 void TstFrmW2::Open(const QList<EmployeeRecord> &Employees)
@@ -113,22 +100,11 @@ void TstFrmW2::Open(const QList<EmployeeRecord> &Employees)
     ShowWindow();
 }
 
-void TstFrmW2::ShowWindow()
-{
-    W = std::make_unique<TFrmW2>(F->Data);
-    QVERIFY(ShowActive(W.get()));
-}
-
 void TstFrmW2::Type(const QString &Name, const QString &Text)
 {
     QWidget *Target = Field(Name);
     QVERIFY2(Target, qPrintable(Name));
     TypeInto(Target, Text);
-}
-
-QString TstFrmW2::FocusName() const
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
 }
 
 void TstFrmW2::opensOnTheCurrentEmployee()
@@ -279,16 +255,9 @@ void TstFrmW2::checksInOrder()
     Open({ Sample });
     for (const QString &Change : Changes)
         Type(Change.section(QLatin1Char('='), 0, 0), Change.section(QLatin1Char('='), 1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    if (Message.isEmpty()) {
-        QVERIFY(F->Person.MessageTexts().isEmpty());
-        QVERIFY(!W->isVisible());
+    ExpectEscape(Focus, Message);
+    if (Message.isEmpty() || QTest::currentTestFailed())
         return;
-    }
-    QCOMPARE(F->Person.MessageTexts(), QStringList { Message });
-    QCOMPARE(F->Person.MessageBoxes().first().Flags, 16);
-    QVERIFY(W->isVisible());
-    QTRY_COMPARE(FocusName(), Focus);
     // Nothing was written.
     QCOMPARE(F->StoredEmployees().first(), Sample);
 }
@@ -329,12 +298,7 @@ void TstFrmW2::tabOrderAndEnter()
         "Box14Desc_b", "Box14Amt_b", "Box14Desc_c", "Box14Amt_c", "Box15a", "StateID_a", "Box16a", "Box17a",
         "Box18a", "Box19a", "Box20a", "Box15b", "StateID_b", "Box16b", "Box17b", "Box18b", "Box19b", "Box20b",
         "BtnPrintOne" };
-    QStringList Visited = { FocusName() };
-    while (Visited.size() < Expected.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        Visited.append(FocusName());
-    }
-    QCOMPARE(Visited, Expected);
+    QCOMPARE(VisitWithEnter(Expected.size()), Expected);
     // Enter moved the focus only: the employee is as it was.
     QCOMPARE(W->EmployeeFromWindow().Box1Wages(), 50000.0);
     QVERIFY(W->isVisible());
@@ -707,20 +671,14 @@ void TstFrmW2::putThenGetChangesOnlyWhatMay()
     QFETCH(EmployeeRecord, Expected);
     Open({ Original });
     const EmployeeRecord Got = W->EmployeeFromWindow();
-    QByteArray Rest = Got.Bytes();
-    for (const TFieldDef &Def : EmployeeRecord::Fields()) {
-        // A text is its characters; what lies after its length is no part of it.
-        if (Def.Type == TFieldType::Str)
-            QVERIFY2(ReadStr(Got.Bytes(), Def) == ReadStr(Expected.Bytes(), Def), Def.Name);
-        else
-            QVERIFY2(Got.Bytes().mid(Def.Offset, Def.Size()) == Expected.Bytes().mid(Def.Offset, Def.Size()),
-                Def.Name);
-        Rest.replace(Def.Offset, Def.Size(), QByteArray(Def.Size(), '\0'));
-    }
+    TFormsFixture::ExpectSameFields(Got.Bytes(), Expected.Bytes(), EmployeeRecord::Fields());
     // Filler is written back as it was read.
+    QByteArray Rest = Got.Bytes();
     QByteArray OriginalRest = Original.Bytes();
-    for (const TFieldDef &Def : EmployeeRecord::Fields())
+    for (const TFieldDef &Def : EmployeeRecord::Fields()) {
+        Rest.replace(Def.Offset, Def.Size(), QByteArray(Def.Size(), '\0'));
         OriginalRest.replace(Def.Offset, Def.Size(), QByteArray(Def.Size(), '\0'));
+    }
     QCOMPARE(Rest, OriginalRest);
 }
 
@@ -766,20 +724,10 @@ void TstFrmW2::accessibleNames()
     QFETCH(QString, Name);
     QFETCH(QString, Spoken);
     Open({ TFormsFixture::SampleEmployee(QStringLiteral("Ann"), QStringLiteral("Lee")) });
-    if (Name.isEmpty()) {
-        QSet<QString> Seen;
-        for (QWidget *Each : W->Fields()) {
-            const QString Read = QAccessible::queryAccessibleInterface(Each)->text(QAccessible::Name);
-            QVERIFY2(Read.startsWith(QLatin1String("Box ")), qPrintable(Each->objectName()));
-            QVERIFY2(!Seen.contains(Read), qPrintable(Read));
-            Seen.insert(Read);
-        }
-        QCOMPARE(Seen.size(), 55);
-        return;
-    }
-    QWidget *Target = Field(Name);
-    QVERIFY(Target);
-    QCOMPARE(QAccessible::queryAccessibleInterface(Target)->text(QAccessible::Name), Spoken);
+    if (Name.isEmpty())
+        ExpectNamedOnce(QStringLiteral("Box "), 55);
+    else
+        ExpectSpoken(Name, Spoken);
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmW2)

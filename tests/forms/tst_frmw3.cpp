@@ -4,17 +4,14 @@
 #include "TDateEdit.h"
 #include "TDollarEdit.h"
 #include "TFilterEdit.h"
-#include "TFormKeys.h"
-#include "TFormsFixture.h"
+#include "TFormWindowTest.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
 #include "TRecordSet.h"
 
-#include <QAccessible>
 #include <QPushButton>
 
 #include <functional>
-#include <memory>
 
 using TEmployerChange = std::function<void(EmployerRecord &)>;
 Q_DECLARE_METATYPE(TEmployerChange)
@@ -49,20 +46,15 @@ QList<int> Checked(const TFrmW3 &W)
 
 } // namespace
 
-class TstFrmW3 : public QObject {
+class TstFrmW3 : public QObject, private TFormWindowTest<TFrmW3> {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TFormsFixture> F;
-    std::unique_ptr<TFrmW3> W;
-
     void Open(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees);
     void OpenSample()
     {
         Open(TFormsFixture::SampleEmployer(), TFormsFixture::Employees({ QStringLiteral("Ann Lee") }));
     }
-    QWidget *Field(const QString &Name) const { return W->findChild<QWidget *>(Name); }
-    QString FocusName() const;
 
 private Q_SLOTS:
     void init();
@@ -91,27 +83,18 @@ private Q_SLOTS:
 
 void TstFrmW3::init()
 {
-    F = std::make_unique<TFormsFixture>();
+    Start();
 }
 
 void TstFrmW3::cleanup()
 {
-    W.reset();
-    const QString Problems = F->Person.Problems();
-    F.reset();
-    QVERIFY2(Problems.isEmpty(), qPrintable(Problems));
+    Finish();
 }
 
 void TstFrmW3::Open(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees)
 {
     F->OpenCompany(Employer, Employees);
-    W = std::make_unique<TFrmW3>(F->Data);
-    QVERIFY(ShowActive(W.get()));
-}
-
-QString TstFrmW3::FocusName() const
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    ShowWindow();
 }
 
 void TstFrmW3::opensWithTheTotals()
@@ -358,16 +341,9 @@ void TstFrmW3::checksInOrder()
     const EmployerRecord Before = F->StoredEmployer();
     for (const QString &Change : Typed)
         TypeInto(Field(Change.section(QLatin1Char('='), 0, 0)), Change.section(QLatin1Char('='), 1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    if (Message.isEmpty()) {
-        QVERIFY(F->Person.MessageTexts().isEmpty());
-        QVERIFY(!W->isVisible());
+    ExpectEscape(Focus, Message);
+    if (Message.isEmpty() || QTest::currentTestFailed())
         return;
-    }
-    QCOMPARE(F->Person.MessageTexts(), QStringList { Message });
-    QCOMPARE(F->Person.MessageBoxes().first().Flags, 16);
-    QVERIFY(W->isVisible());
-    QTRY_COMPARE(FocusName(), Focus);
     QCOMPARE(F->StoredEmployer(), Before);
     QCOMPARE(F->Data.FormsReviewState, 0);
 }
@@ -379,12 +355,7 @@ void TstFrmW3::tabOrderAndEnter()
         "Boxb8", "Boxb9", "Boxb10", "Boxb11", "Boxb12", "Boxb13", "Boxd", "Boxe", "Boxf_a", "Boxf_b",
         "Boxg_a", "Boxg_b", "Boxg_c", "Boxg_d", "Boxh", "Box13", "Box15", "StateID", "Box14", "Contact",
         "TelNum", "Email", "FaxNum", "SignerName", "Title", "W3Date", "FinalReturn", "BtnPrint" };
-    QStringList Visited = { FocusName() };
-    while (Visited.size() < Expected.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        Visited.append(FocusName());
-    }
-    QCOMPARE(Visited, Expected);
+    QCOMPARE(VisitWithEnter(Expected.size()), Expected);
     QCOMPARE(Checked(*W), (QList<int> { 1, 8 }));
     for (const char *Total : { "Boxc", "Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6",
              "Amount7", "Amount8", "Amount10", "Amount11", "Box12a", "Box16", "Box17", "Box18", "Box19" })
@@ -465,14 +436,7 @@ void TstFrmW3::putThenGetChangesOnlyWhatMay()
             WithTotals = EmployerRecord::FromBytes(Bytes);
         }
     }
-    for (const TFieldDef &Def : EmployerRecord::Fields()) {
-        if (Def.Type == TFieldType::Str)
-            QVERIFY2(ReadStr(Got.Bytes(), Def) == ReadStr(WithTotals.Bytes(), Def), Def.Name);
-        else
-            QVERIFY2(
-                Got.Bytes().mid(Def.Offset, Def.Size()) == WithTotals.Bytes().mid(Def.Offset, Def.Size()),
-                Def.Name);
-    }
+    TFormsFixture::ExpectSameFields(Got.Bytes(), WithTotals.Bytes(), EmployerRecord::Fields());
 }
 
 void TstFrmW3::accessibleNames_data()
@@ -509,20 +473,10 @@ void TstFrmW3::accessibleNames()
     QFETCH(QString, Name);
     QFETCH(QString, Spoken);
     OpenSample();
-    if (Name.isEmpty()) {
-        QSet<QString> Seen;
-        for (QWidget *Each : W->Fields()) {
-            const QString Read = QAccessible::queryAccessibleInterface(Each)->text(QAccessible::Name);
-            QVERIFY2(!Read.isEmpty(), qPrintable(Each->objectName()));
-            QVERIFY2(!Seen.contains(Read), qPrintable(Read));
-            Seen.insert(Read);
-        }
-        QCOMPARE(Seen.size(), 51);
-        return;
-    }
-    QWidget *Target = Field(Name);
-    QVERIFY(Target);
-    QCOMPARE(QAccessible::queryAccessibleInterface(Target)->text(QAccessible::Name), Spoken);
+    if (Name.isEmpty())
+        ExpectNamedOnce(QString(), 51);
+    else
+        ExpectSpoken(Name, Spoken);
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmW3)
