@@ -38,7 +38,7 @@ case "$mode" in
   test)
     install_missing "${build_packages[@]}" "${test_packages[@]}"
     build
-    QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
+    QMRK_REQUIRE_TOOLS=1 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -1,3 +1,4 @@
+#include "QmrkRequiredTool.h"
 #include "QmrkTestMain.h"
 #include "TCli.h"
 #include "TPrintingTestData.h"
@@ -85,8 +86,7 @@ void TstCliReport::rendersToPdf()
     QVERIFY(Pdf.open(QIODevice::ReadOnly));
     QVERIFY(Pdf.readAll().startsWith("%PDF-"));
     const QString PdfToText = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (PdfToText.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    QMRK_REQUIRE_TOOL(!PdfToText.isEmpty(), "pdftotext (poppler-utils) is not installed");
     QProcess Text;
     Text.start(PdfToText, { QStringLiteral("-layout"), Pdf.fileName(), QStringLiteral("-") });
     QVERIFY(Text.waitForFinished(30000));

@@ -1,4 +1,5 @@
 #include "EReportException.h"
+#include "QmrkRequiredTool.h"
 #include "QmrkTestMain.h"
 #include "TFontMetrics.h"
 #include "TPagePainter.h"
@@ -197,10 +198,9 @@ private Q_SLOTS:
 
 void TstRenderers::initTestCase()
 {
-    if (Tool(QStringLiteral("pdftotext")).isEmpty() || Tool(QStringLiteral("pdftoppm")).isEmpty()
-        || Tool(QStringLiteral("pdfinfo")).isEmpty())
-        QSKIP(
-            "poppler-utils (pdftotext, pdftoppm, pdfinfo) is not installed; tools/setup.sh test installs it");
+    QMRK_REQUIRE_TOOL(!Tool(QStringLiteral("pdftotext")).isEmpty() && !Tool(QStringLiteral("pdftoppm")).isEmpty()
+            && !Tool(QStringLiteral("pdfinfo")).isEmpty(),
+        "poppler-utils (pdftotext, pdftoppm, pdfinfo) is not installed; tools/setup.sh test installs it");
     FBuffer.setBuffer(&FSnapshot);
     QVERIFY(FBuffer.open(QIODevice::ReadWrite));
     WriteSampleRun(FBuffer, 3);

@@ -1,5 +1,6 @@
 #include "EReportException.h"
 #include "QmrkGuiTestMain.h"
+#include "QmrkRequiredTool.h"
 #include "TBaseReport.h"
 #include "TCupsPrinterCatalog.h"
 #include "TCupsTestServer.h"
@@ -185,8 +186,8 @@ private Q_SLOTS:
 void TstReportPrinting::initTestCase()
 {
     QString Why;
-    if (!FServer.Start(Why))
-        QSKIP(qPrintable(Why));
+    const bool Started = FServer.Start(Why);
+    QMRK_REQUIRE_TOOL(Started, qPrintable(Why));
     cupsSetServer(FServer.Socket().toLocal8Bit().constData());
     QTRY_VERIFY_WITH_TIMEOUT(FServer.Ready(), 30000);
     QVERIFY2(FServer.AddQueues(Why), qPrintable(Why));
