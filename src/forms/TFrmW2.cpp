@@ -374,6 +374,9 @@ void TFrmW2::PutEmployee()
     const bool Dirty = Data.RecordIndexDirty;
     TFormMapping::PutEmployee(Data.CurrentEmployee, *this);
     Data.RecordIndexDirty = Dirty;
+    // The navigator leaves the focus where it was: box 7 may be left on this
+    // employee without being entered again, so its sum must be this one's.
+    FBox3Plus7 = Amount3->Value() + Amount7->Value();
 }
 
 EmployeeRecord TFrmW2::EmployeeFromWindow() const

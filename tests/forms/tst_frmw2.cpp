@@ -55,6 +55,8 @@ private Q_SLOTS:
     void derivedAmounts_data();
     void derivedAmounts();
     void tipsAreTakenOutOfBox3();
+    void tipsAreTakenFromTheEmployeeShown_data();
+    void tipsAreTakenFromTheEmployeeShown();
     void medicareTaxFollowsBox5();
     void checksInOrder_data();
     void checksInOrder();
@@ -174,6 +176,53 @@ void TstFrmW2::tipsAreTakenOutOfBox3()
     LeaveField();
     QCOMPARE(W->Amount3->text(), QStringLiteral("175,900.00"));
     QCOMPARE(W->Amount4->Value(), 10918.20);
+}
+
+void TstFrmW2::tipsAreTakenFromTheEmployeeShown_data()
+{
+    QTest::addColumn<QString>("Move");
+    QTest::addColumn<int>("Position"); // Bob's record number after the move
+    QTest::newRow("Next button") << "next" << 2;
+    QTest::newRow("Alt+N") << "alt" << 2;
+    QTest::newRow("list window") << "list" << 2;
+    QTest::newRow("Ann deleted") << "delete" << 1;
+}
+
+// The focus stays in box 7 while the navigator moves to another employee;
+// leaving box 7 then must work on that employee's boxes 3 and 7 alone.
+void TstFrmW2::tipsAreTakenFromTheEmployeeShown()
+{
+    QFETCH(QString, Move);
+    QFETCH(int, Position);
+    QList<EmployeeRecord> Employees
+        = TFormsFixture::Employees({ QStringLiteral("Ann Lee"), QStringLiteral("Bob Ray") });
+    Employees[1].SetBox3SocSecWages(29500);
+    Employees[1].SetBox7SocSecTips(500);
+    Open(Employees);
+    QVERIFY(EnterField(W->Amount7));
+    if (Move == QLatin1String("next")) {
+        QTest::mouseClick(W->RSNavigator->NavBtnNext, Qt::LeftButton);
+    } else if (Move == QLatin1String("alt")) {
+        QTest::keyClick(W->Amount7, Qt::Key_N, Qt::AltModifier);
+    } else if (Move == QLatin1String("list")) {
+        WhenModal<TFrmRecList>([](TFrmRecList *List) {
+            QTest::keyClick(List->RecordListBox, Qt::Key_End);
+            QTest::keyClick(List->RecordListBox, Qt::Key_Return);
+        });
+        QTest::mouseClick(W->RSNavigator->NavBtnList, Qt::LeftButton);
+    } else {
+        F->Person.AnswerMsgBox(1);
+        QTest::mouseClick(W->RSNavigator->NavBtnDelete, Qt::LeftButton);
+    }
+    QCOMPARE(Current(), Position);
+    QCOMPARE(W->Boxe_a->text(), QStringLiteral("Bob"));
+    // After the list window the entry window is active again, as on a desktop.
+    W->activateWindow();
+    QTRY_COMPARE(FocusName(), QStringLiteral("Amount7"));
+    LeaveField();
+    QCOMPARE(W->Amount3->text(), QStringLiteral("29,500.00"));
+    QVERIFY(W->close());
+    QCOMPARE(F->StoredEmployees().at(Position - 1).Box3SocSecWages(), 29500.0);
 }
 
 void TstFrmW2::medicareTaxFollowsBox5()
