@@ -77,7 +77,7 @@ void TFrmDataModule::SetUpEmployeeFile()
 
 void TFrmDataModule::OpenCompany(const QString &W2File)
 {
-    RSW2->CloseRecSet();
+    CloseEmployeeFile();
     CurrentW2File = W2File;
     RSW2->SetFileName(W2File);
     try {
@@ -97,17 +97,33 @@ void TFrmDataModule::OpenCompany(const QString &W2File)
 void TFrmDataModule::AbandonFailedOpen()
 {
     RSW3->CloseRecSet();
-    CompanyFileOpen = false;
-    CurrentW2File.clear();
-    RSW2->SetFileName(QString());
+    ForgetPair();
 }
 
 void TFrmDataModule::CloseCompany()
 {
-    RSW2->CloseRecSet();
+    CloseEmployeeFile();
+    ForgetPair();
+}
+
+// A write that fails before the employee file is let go keeps the pair open,
+// to be closed again; one that fails after it has closed both files.
+void TFrmDataModule::CloseEmployeeFile()
+{
+    try {
+        RSW2->CloseRecSet();
+    } catch (...) {
+        if (!RSW2->Active())
+            ForgetPair();
+        throw;
+    }
+}
+
+void TFrmDataModule::ForgetPair()
+{
+    CompanyFileOpen = false;
     CurrentW2File.clear();
     RSW2->SetFileName(QString());
-    CompanyFileOpen = false;
 }
 
 int TFrmDataModule::ValidEmployeeCount()
@@ -197,7 +213,15 @@ void TFrmDataModule::RSW2AfterClose(TRecordSet *)
 {
     Q_EMIT RecentFileClosed(CurrentW2File);
     Q_EMIT RecentMenuNeedsRefresh();
-    RSW3->PostRec();
+    // The employee file is closed already: an employer file whose record
+    // cannot be written must not stay open alone, or the next company opened
+    // would find it open and take it for its own.
+    try {
+        RSW3->PostRec();
+    } catch (...) {
+        RSW3->CloseRecSet();
+        throw;
+    }
     RSW3->CloseRecSet();
 }
 

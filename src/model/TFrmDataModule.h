@@ -42,6 +42,8 @@ public:
     // when it is not, nothing of the pair is left open.
     void OpenCompany(const QString &W2File);
     // Writes both working records back, closes the pair and forgets its path.
+    // A failed write is raised: the pair stays open when the employee record
+    // was not written, and is closed and forgotten when the employer's was not.
     void CloseCompany();
 
     // Employee records whose box 1 wages or first box 16 state wages,
@@ -76,4 +78,6 @@ private:
     void SetUpEmployerFile();
     void SetUpEmployeeFile();
     void AbandonFailedOpen();
+    void CloseEmployeeFile();
+    void ForgetPair();
 };

@@ -1,6 +1,8 @@
 #include "CompanyFiles.h"
+#include "ERecordFileException.h"
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
+#include "TFailingWrites.h"
 #include "TFrmDataModule.h"
 #include "TPasswordDialog.h"
 #include "TRecordBytes.h"
@@ -144,6 +146,8 @@ private Q_SLOTS:
     void employeeFileUnopenable();
     void employerFileUnopenable();
     void openingClosesThePreviousPair();
+    void failedEmployerWriteAtCloseLeavesNoPairOpen_data();
+    void failedEmployerWriteAtCloseLeavesNoPairOpen();
     void filesWithoutACompleteRecordReadAsEmpty();
     void destroyingWritesNothing();
     void w3FileFor_data();
@@ -625,6 +629,60 @@ void TstFrmDataModule::openingClosesThePreviousPair()
     QCOMPARE(Module.CurrentW2File, W2(QStringLiteral("Second")));
     QCOMPARE(Module.CurrentEmployee.FirstName(), QStringLiteral("BOB"));
     Module.CloseCompany();
+}
+
+void TstFrmDataModule::failedEmployerWriteAtCloseLeavesNoPairOpen_data()
+{
+    QTest::addColumn<bool>("OpenAnother");
+    QTest::newRow("close") << false;
+    QTest::newRow("opening another company") << true;
+}
+
+// The employer record cannot be written once the employee file is closed:
+// the failure is raised, and the employer file does not stay open alone,
+// where the next company opened would take it for its own.
+void TstFrmDataModule::failedEmployerWriteAtCloseLeavesNoPairOpen()
+{
+    QFETCH(bool, OpenAnother);
+    const QByteArray First = EmployerBytes();
+    WritePair(QStringLiteral("First"), First, { EmployeeBytes("ANN", 100) });
+    WritePair(QStringLiteral("Second"), EmployerBytes({}, "CA"), { EmployeeBytes("BOB", 200) });
+    TFrmDataModule Module;
+    Module.OpenCompany(W2(QStringLiteral("First")));
+    Module.CurrentEmployee.SetFirstName(QStringLiteral("ANNA"));
+    Module.CurrentEmployer.SetEmployerName(QStringLiteral("NOT WRITTEN"));
+    QVERIFY(MakeWritesFail(*Module.RSW3));
+
+    QString Raised;
+    try {
+        if (OpenAnother)
+            Module.OpenCompany(W2(QStringLiteral("Second")));
+        else
+            Module.CloseCompany();
+    } catch (const ERecordFileException &Error) {
+        Raised = Error.Message();
+    }
+
+    QVERIFY2(Raised.contains(W3(QStringLiteral("First"))), qPrintable(Raised));
+    QVERIFY(!Module.RSW2->Active());
+    QVERIFY(!Module.RSW3->Active());
+    QVERIFY(!Module.CompanyFileOpen);
+    QVERIFY(Module.CurrentW2File.isEmpty());
+    QVERIFY(FileIsFree(W3(QStringLiteral("First"))));
+    QCOMPARE(Bytes(W3(QStringLiteral("First"))), First);
+    QCOMPARE(Bytes(W2(QStringLiteral("First"))).mid(23, 5),
+        QByteArray("\x04"
+                   "ANNA"));
+
+    Module.OpenCompany(W2(QStringLiteral("Second")));
+    QVERIFY(Module.CompanyFileOpen);
+    QCOMPARE(Module.CurrentEmployer.Box15State(), QStringLiteral("CA"));
+    Module.CurrentEmployer.SetEmployerName(QStringLiteral("SECOND CO"));
+    Module.CloseCompany();
+    QCOMPARE(Bytes(W3(QStringLiteral("First"))), First);
+    QCOMPARE(Bytes(W3(QStringLiteral("Second"))).mid(44, 10),
+        QByteArray("\x09"
+                   "SECOND CO"));
 }
 
 // Nothing of the company opened before shows through a file that holds no
