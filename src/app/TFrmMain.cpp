@@ -459,6 +459,9 @@ void TFrmMain::CopyWithPairClosed(
     Person.ShowWaitMessage(AppTitle(), WaitText);
     Person.BeginWaitCursor();
     std::exception_ptr Failure;
+    // Until a copy is made none is: a close that fails before the copy must
+    // not pass for the success of an earlier one.
+    CopyFailed = true;
     try {
         Module.RSW2->CloseRecSet();
         Copy();

@@ -6,6 +6,7 @@
 #include "TCheckBoxEdit.h"
 #include "TDesktop.h"
 #include "TDollarEdit.h"
+#include "TFailingWrites.h"
 #include "TFilterEdit.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
@@ -152,6 +153,7 @@ private Q_SLOTS:
     void saveAsCutsTheNameAtTheFirstDot();
     void saveAsOverAnExistingPair_data();
     void saveAsOverAnExistingPair();
+    void saveAsWhenThePairCannotBeWritten();
     void closeAndRecentOrder();
     void recentPathWithAmpersandShowsItOnce();
     void vanishedRecentFileIsReported();
@@ -539,6 +541,37 @@ void TstFrmMain::saveAsOverAnExistingPair()
         QCOMPARE(Data->CurrentW2File, Other);
         QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
     }
+}
+
+// The employer record cannot be written back when the pair is closed for
+// the copy: nothing is copied, nothing is called saved, and the pair the
+// person was working on is open again.
+void TstFrmMain::saveAsWhenThePairCannotBeWritten()
+{
+    Start({ MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME") });
+    // An earlier copy that went well must not make this one look as if it did.
+    const QString Path = Folder(QStringLiteral("co/Earlier.W225"));
+    Person->AnswerSaveFile(Path);
+    Main->MnuSaveAs->trigger();
+    QCOMPARE(Data->CurrentW2File, Path);
+    const QByteArray Original = PairBytes(Path);
+    Person->Clear();
+    QVERIFY(MakeWritesFail(*Data->RSW3));
+    const QString Target = Folder(QStringLiteral("copies/Acme 2025.W225"));
+    QDir().mkpath(Folder(QStringLiteral("copies")));
+    Person->AnswerSaveFile(Target);
+    Main->MnuSaveAs->trigger();
+    const QStringList Shown = Person->MessageTexts();
+    QCOMPARE(Shown.size(), 1);
+    QVERIFY2(Shown.first().contains(W3Of(Path)), qPrintable(Shown.first()));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QVERIFY(!QFileInfo::exists(Target));
+    QVERIFY(!QFileInfo::exists(W3Of(Target)));
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentW2File, Path);
+    QCOMPARE(Data->RSW3->FileName(), W3Of(Path));
+    QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
+    QCOMPARE(PairBytes(Path), Original);
 }
 
 void TstFrmMain::closeAndRecentOrder()
