@@ -536,7 +536,15 @@ void TFrmMain::MnuRestoreClick()
 
 void TFrmMain::MnuCloseClick()
 {
-    Data().CloseCompany();
+    TFrmDataModule &Module = Data();
+    try {
+        Module.CloseCompany();
+    } catch (...) {
+        // A close that failed half-way may still have closed the files.
+        UpdateFormCaption();
+        EnableMenuItems(Module.CompanyFileOpen);
+        throw;
+    }
     UpdateFormCaption();
     EnableMenuItems(false);
 }

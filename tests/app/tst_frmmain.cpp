@@ -154,6 +154,7 @@ private Q_SLOTS:
     void saveAsOverAnExistingPair_data();
     void saveAsOverAnExistingPair();
     void saveAsWhenThePairCannotBeWritten();
+    void closeWhenThePairCannotBeWritten();
     void closeAndRecentOrder();
     void recentPathWithAmpersandShowsItOnce();
     void vanishedRecentFileIsReported();
@@ -572,6 +573,22 @@ void TstFrmMain::saveAsWhenThePairCannotBeWritten()
     QCOMPARE(Data->RSW3->FileName(), W3Of(Path));
     QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
     QCOMPARE(PairBytes(Path), Original);
+}
+
+// The employer record is not written, but the files are closed: the menus
+// must not offer the entry windows on a company that is no longer open.
+void TstFrmMain::closeWhenThePairCannotBeWritten()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    QVERIFY(MakeWritesFail(*Data->RSW3));
+    Main->MnuClose->trigger();
+    QCOMPARE(Person->MessageTexts().size(), 1);
+    QVERIFY(Person->MessageTexts().first().contains(W3Of(Path)));
+    QVERIFY(!Data->CompanyFileOpen);
+    QVERIFY(!FileCommandsEnabled());
+    QVERIFY(!Main->BtnFormW2->isEnabled());
+    QCOMPARE(Main->windowTitle(), NoFileCaption);
 }
 
 void TstFrmMain::closeAndRecentOrder()
