@@ -202,6 +202,11 @@ void TFrmDataModule::RSW2AfterOpen(TRecordSet *Sender)
     RecordIndexDirty = true;
     Sender->NewRecData();
     Sender->GetRec();
+    // A read-only employee file tells the person itself, and the employer
+    // file then quietly follows it. Held alone, the employer file must say
+    // so, or what the W-3 window takes would be dropped without a word.
+    if (RSW3->BrowseOnly() && !Sender->BrowseOnly())
+        MsgBox(RSW3->BrowseOnlyMessage(), AppTitle(), MsgFlag::IconInformation);
 }
 
 void TFrmDataModule::RSW2BeforeClose(TRecordSet *Sender)

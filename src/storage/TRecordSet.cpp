@@ -244,10 +244,7 @@ bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
             FBrowseOnly = true;
             BecomeActive();
             if (FShowOpenMode)
-                MsgBox(FFileName
-                        + QStringLiteral(" is already in use!~~The file has been opened in browse only")
-                        + QStringLiteral(" mode. You will not be able to record any changes."),
-                    AppTitle, MsgFlag::IconInformation);
+                MsgBox(BrowseOnlyMessage(), AppTitle, MsgFlag::IconInformation);
             return true;
         }
     }
@@ -257,6 +254,12 @@ bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
     }
     BecomeActive();
     return true;
+}
+
+QString TRecordSet::BrowseOnlyMessage() const
+{
+    return FFileName + QStringLiteral(" is already in use!~~The file has been opened in browse only")
+        + QStringLiteral(" mode. You will not be able to record any changes.");
 }
 
 // Returns 0 when the file was created and opened, else the errno of the

@@ -80,6 +80,8 @@ public:
     // Why the last open failed (file name and system reason), for callers
     // that report it as text; empty after a successful open.
     QString LastOpenError() const { return FLastOpenError; }
+    // What the person is told when the file falls back to browse only.
+    QString BrowseOnlyMessage() const;
 
     QString OpenErrText, OpenErrCaption;
     QString NewErrText, NewErrCaption;

@@ -138,6 +138,7 @@ private Q_SLOTS:
     void passwordSkippedOnReopen();
     void refusedPasswordCreatesNoEmployeeFile();
     void secondInstanceOpensReadOnly();
+    void employerFileAloneReadOnlyIsAnnounced();
     void newEmployeeDefaults_data();
     void newEmployeeDefaults();
     void newAndDeleteMarkIndexDirty();
@@ -462,6 +463,33 @@ void TstFrmDataModule::secondInstanceOpensReadOnly()
     QCOMPARE(Bytes(W3(QStringLiteral("Acme"))), EmployerOnDisk);
     QCOMPARE(Bytes(W2(QStringLiteral("Acme"))), EmployeesOnDisk);
     First.CloseCompany();
+}
+
+// Only the employer file is held by another program: the employee file
+// opens for writing and says nothing, so the person must hear that what is
+// entered on the W-3 cannot be kept.
+void TstFrmDataModule::employerFileAloneReadOnlyIsAnnounced()
+{
+    const QByteArray Employer = EmployerBytes();
+    WritePair(QStringLiteral("Acme"), Employer, { EmployeeBytes("ANN", 100) });
+    TRecordSet Holder;
+    Holder.SetRecSize(608);
+    Holder.SetFileName(W3(QStringLiteral("Acme")));
+    Holder.SetFileShareMode(TFileShareMode::smShareExclusive);
+    Holder.OpenRecSet();
+    QVERIFY(Holder.Active());
+
+    TFrmDataModule Module;
+    Module.OpenCompany(W2(QStringLiteral("Acme")));
+    QVERIFY(Module.CompanyFileOpen);
+    QVERIFY(Module.RSW3->BrowseOnly());
+    QVERIFY(!Module.RSW2->BrowseOnly());
+    QCOMPARE(FUser->MessageTexts(), QStringList { W3(QStringLiteral("Acme")) + QLatin1String(InUseMessage) });
+    QCOMPARE(FUser->MessageBoxes().first().Flags, 64);
+    Module.CurrentEmployer.SetEmployerName(QStringLiteral("CHANGED"));
+    Module.CloseCompany();
+    Holder.CloseRecSet();
+    QCOMPARE(Bytes(W3(QStringLiteral("Acme"))), Employer);
 }
 
 void TstFrmDataModule::newEmployeeDefaults_data()
