@@ -164,6 +164,16 @@ bool TFrmDataModule::CheckFilePassword()
     return false;
 }
 
+// A file without one complete record has no record 1 to write to: every
+// post would land at the file's end, after a partial record or after the
+// last post, where no open ever reads. It gets its zero record 1 now, as a
+// file the program creates has.
+void TFrmDataModule::GiveFirstRecord(TRecordSet &Set)
+{
+    if (Set.Active() && !Set.BrowseOnly() && Set.LastRecord() == 0)
+        Set.NewRec();
+}
+
 void TFrmDataModule::RSW3AfterRead(TRecordSet *Sender)
 {
     CurrentEmployer.LoadFrom(Sender->RecordBuffer());
@@ -182,6 +192,7 @@ void TFrmDataModule::RSW2BeforeOpen(TRecordSet *Sender)
     CurrentW3File = W3FileFor(CurrentW2File);
     RSW3->SetFileName(CurrentW3File);
     RSW3->OpenRecSet();
+    GiveFirstRecord(*RSW3);
     // A file without a complete record leaves the buffer as it was: such a
     // file reads as the empty employer, never as the last company's.
     RSW3->NewRecData();
@@ -200,6 +211,7 @@ void TFrmDataModule::RSW2AfterOpen(TRecordSet *Sender)
 {
     Q_EMIT RecentMenuNeedsRefresh();
     RecordIndexDirty = true;
+    GiveFirstRecord(*Sender);
     Sender->NewRecData();
     Sender->GetRec();
     // A read-only employee file tells the person itself, and the employer

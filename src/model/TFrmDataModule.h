@@ -80,4 +80,5 @@ private:
     void AbandonFailedOpen();
     void CloseEmployeeFile();
     void ForgetPair();
+    void GiveFirstRecord(TRecordSet &Set);
 };

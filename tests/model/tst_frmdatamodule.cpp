@@ -150,6 +150,7 @@ private Q_SLOTS:
     void failedEmployerWriteAtCloseLeavesNoPairOpen_data();
     void failedEmployerWriteAtCloseLeavesNoPairOpen();
     void filesWithoutACompleteRecordReadAsEmpty();
+    void filesWithoutACompleteRecordKeepWhatIsWritten();
     void destroyingWritesNothing();
     void w3FileFor_data();
     void w3FileFor();
@@ -731,6 +732,33 @@ void TstFrmDataModule::filesWithoutACompleteRecordReadAsEmpty()
     QCOMPARE(FUser->Calls().size(), 1);
     QCOMPARE(Module.CurrentEmployer.Bytes(), QByteArray(608, '\0'));
     QCOMPARE(Module.CurrentEmployee.Bytes(), QByteArray(480, '\0'));
+    Module.CloseCompany();
+}
+
+// Every write of the working records goes to record 1 and is read back at
+// the next open, however many times the records are written.
+void TstFrmDataModule::filesWithoutACompleteRecordKeepWhatIsWritten()
+{
+    TRecordBytes::WriteFile(W3(QStringLiteral("Bare")), {}, QByteArray(300, 'x'));
+    TRecordBytes::WriteFile(W2(QStringLiteral("Bare")), {});
+    TFrmDataModule Module;
+    Module.OpenCompany(W2(QStringLiteral("Bare")));
+    for (const QString &Name : { QStringLiteral("FIRST"), QStringLiteral("SECOND") }) {
+        Module.CurrentEmployer.SetEmployerName(Name);
+        Module.RSW3->PostRec();
+        Module.CurrentEmployee.SetFirstName(Name);
+        Module.RSW2->PostRec();
+    }
+    Module.CurrentEmployer.SetEmployerName(QStringLiteral("LAST"));
+    Module.CurrentEmployee.SetFirstName(QStringLiteral("LAST"));
+    Module.CloseCompany();
+
+    QCOMPARE(Bytes(W3(QStringLiteral("Bare"))).size(), 608);
+    QCOMPARE(Bytes(W2(QStringLiteral("Bare"))).size(), 480);
+    Module.OpenCompany(W2(QStringLiteral("Bare")));
+    QCOMPARE(Module.CurrentEmployer.EmployerName(), QStringLiteral("LAST"));
+    QCOMPARE(Module.CurrentEmployee.FirstName(), QStringLiteral("LAST"));
+    QCOMPARE(Module.RSW2->RecordCount(), 1);
     Module.CloseCompany();
 }
 
