@@ -292,6 +292,9 @@ void TFrmMain::closeEvent(QCloseEvent *Event)
         Event->accept();
         return;
     }
+    // The files may have been closed all the same; the menus show what is open.
+    UpdateFormCaption();
+    EnableMenuItems(Data().CompanyFileOpen);
     Event->ignore();
 }
 

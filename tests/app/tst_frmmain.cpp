@@ -154,6 +154,7 @@ private Q_SLOTS:
     void saveAsOverAnExistingPair_data();
     void saveAsOverAnExistingPair();
     void saveAsWhenThePairCannotBeWritten();
+    void closeWhenThePairCannotBeWritten_data();
     void closeWhenThePairCannotBeWritten();
     void closeAndRecentOrder();
     void recentPathWithAmpersandShowsItOnce();
@@ -577,13 +578,29 @@ void TstFrmMain::saveAsWhenThePairCannotBeWritten()
 
 // The employer record is not written, but the files are closed: the menus
 // must not offer the entry windows on a company that is no longer open.
+void TstFrmMain::closeWhenThePairCannotBeWritten_data()
+{
+    QTest::addColumn<bool>("Leaving");
+    QTest::newRow("Close command") << false;
+    QTest::newRow("leaving the program, answered No") << true;
+}
+
 void TstFrmMain::closeWhenThePairCannotBeWritten()
 {
+    QFETCH(bool, Leaving);
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
     QVERIFY(MakeWritesFail(*Data->RSW3));
-    Main->MnuClose->trigger();
-    QCOMPARE(Person->MessageTexts().size(), 1);
+    if (Leaving) {
+        Person->AnswerMsgBox(1); // the error
+        Person->AnswerMsgBox(7); // stay in the program
+        QVERIFY(!Main->close());
+        QCOMPARE(Person->MessageTexts().size(), 2);
+        QCOMPARE(Person->MessageBoxes().last().Flags, 308);
+    } else {
+        Main->MnuClose->trigger();
+        QCOMPARE(Person->MessageTexts().size(), 1);
+    }
     QVERIFY(Person->MessageTexts().first().contains(W3Of(Path)));
     QVERIFY(!Data->CompanyFileOpen);
     QVERIFY(!FileCommandsEnabled());
