@@ -42,7 +42,9 @@ QString TEFW2Batch::HelpText()
                           "               company files are only read. When the submitter data, a\n"
                           "               company without valid employees or a W-2 or W-3 check\n"
                           "               refuses, the reason goes to stderr, nothing is written\n"
-                          "               and the exit status is 3.\n");
+                          "               and the exit status is 3. A company file that is missing\n"
+                          "               or damaged (a record cut short) writes nothing either,\n"
+                          "               with exit status 1.\n");
 }
 
 bool TEFW2Batch::ParseArguments(const QStringList &Args)
@@ -96,6 +98,11 @@ void TEFW2Batch::ReadCompanies()
         TCompanyDump Dump;
         if (!Dump.Read(W2File))
             throw EInOutError(Dump.Error());
+        // A record cut short or bytes no record owns: what was read may not
+        // be every employee, and a report without one is a wrong filing.
+        if (!Dump.Warnings().isEmpty())
+            throw EInOutError(Dump.Warnings().join(QStringLiteral("; "))
+                + QStringLiteral(": the company file is damaged, so no EFW2 file was written"));
         TCompany Company;
         Company.W2File = W2File;
         Company.Client = MakeEFW2Client(Dump.Employer(), Dump.Employees());

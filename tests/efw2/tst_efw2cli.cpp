@@ -88,6 +88,8 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void fileErrors();
+    void damagedCompanyFiles_data();
+    void damagedCompanyFiles();
     void wrongCommandLines_data();
     void wrongCommandLines();
     void theProgramItself();
@@ -260,6 +262,40 @@ void TstEFW2Cli::fileErrors()
                  QStringLiteral("qmrk-w2-cli: Cannot create ") + Out(QStringLiteral("Acme.txt.new"))),
         qPrintable(Run.Err));
     QVERIFY(!QFile::exists(Out(QStringLiteral("Acme.txt"))));
+}
+
+void TstEFW2Cli::damagedCompanyFiles_data()
+{
+    QTest::addColumn<QString>("Extension");
+    QTest::addColumn<int>("Keep");
+    QTest::addColumn<QString>("Reason");
+    // Two employee records of 480 bytes; one employer record of 608.
+    QTest::newRow("last employee cut short") << "W225" << 700 << "a partial record of 220 bytes";
+    QTest::newRow("bytes after the employer") << "W325" << 650 << "42 bytes after the employer record";
+    QTest::newRow("employer cut short") << "W325" << 600 << "holds no complete employer record";
+}
+
+// A company file that is not whole could lose an employee's wages from the
+// report without a word: it is refused and nothing is written.
+void TstEFW2Cli::damagedCompanyFiles()
+{
+    QFETCH(QString, Extension);
+    QFETCH(int, Keep);
+    QFETCH(QString, Reason);
+    const QString Good = Company(QStringLiteral("Good"), QStringLiteral("GOOD CO"), Employees(1));
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Employees(2));
+    const QString Damaged = In(QStringLiteral("Acme.") + Extension);
+    QByteArray Bytes = TRecordBytes::ReadFile(Damaged);
+    Bytes = Keep <= Bytes.size() ? Bytes.left(Keep) : Bytes + QByteArray(Keep - Bytes.size(), 'x');
+    TRecordBytes::WriteFile(Damaged, {}, Bytes);
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const TRun Run = RunCli(Args({ Good, W2 }));
+    QCOMPARE(Run.Code, 1);
+    QVERIFY2(Run.Err.startsWith(QStringLiteral("qmrk-w2-cli: ") + Damaged), qPrintable(Run.Err));
+    QVERIFY2(Run.Err.contains(Reason), qPrintable(Run.Err));
+    QVERIFY(Run.Out.isEmpty());
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(Snapshot(In(QString())), Before);
 }
 
 void TstEFW2Cli::wrongCommandLines_data()
