@@ -23,14 +23,29 @@ void TEFW2Submission::Load()
     }
 }
 
-void TEFW2Submission::Save()
+void TEFW2Submission::Save(const std::function<void()> &AlongWith)
 {
-    if (!FMaster.isEmpty())
-        ReplaceTextFile(FMasterFile, FMaster, true);
+    QStringList Staged;
+    try {
+        if (!FMaster.isEmpty()) {
+            StageTextFile(FMasterFile, FMaster, true);
+            Staged.append(FMasterFile);
+        }
+        if (!FClients.isEmpty()) {
+            StageTextFile(FClientsFile, FClients, false);
+            Staged.append(FClientsFile);
+        }
+        if (AlongWith)
+            AlongWith();
+    } catch (...) {
+        for (const QString &Path : std::as_const(Staged))
+            DiscardStagedFile(Path);
+        throw;
+    }
+    for (const QString &Path : std::as_const(Staged))
+        CommitStagedFile(Path);
     if (QFile::exists(FMasterFile))
         SetReadOnly(FMasterFile, true);
-    if (!FClients.isEmpty())
-        ReplaceTextFile(FClientsFile, FClients, false);
     FClients.clear();
 }
 

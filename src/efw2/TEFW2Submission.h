@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class EFW2Settings;
 
 // What the EFW2 window enables.
@@ -35,8 +37,11 @@ public:
     void Load();
     // On closing: the master list to its file when it has lines, the master
     // file marked read-only, the clients-processed list to its file when it
-    // has names; then the clients-processed list is let go.
-    void Save();
+    // has names; then the clients-processed list is let go. AlongWith (the
+    // settings, which hold the count) runs once both lists are written beside
+    // their files, and they take their places only when it succeeds: the
+    // count and the two lists change together or not at all.
+    void Save(const std::function<void()> &AlongWith = {});
     // Both lists emptied and both files deleted. Client files stay.
     void Clear();
 

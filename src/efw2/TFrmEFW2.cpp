@@ -678,6 +678,5 @@ void TFrmEFW2::FormCloseQuery()
 void TFrmEFW2::FormClose()
 {
     WindowToSettings();
-    SaveEFW2Settings(FSettingsFile, FSettings);
-    FSubmission->Save();
+    FSubmission->Save([this] { SaveEFW2Settings(FSettingsFile, FSettings); });
 }

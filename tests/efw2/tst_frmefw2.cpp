@@ -108,6 +108,8 @@ private Q_SLOTS:
     void formChecksBeforeWriting_data();
     void formChecksBeforeWriting();
     void failedWriteCountsNothing();
+    void failedCloseChangesNoFile_data();
+    void failedCloseChangesNoFile();
     void reprocessingReplacesTheReadOnlyFile();
     void viewCountryCodes();
     void helpShowsTopic19();
@@ -791,6 +793,52 @@ void TstFrmEFW2::failedWriteCountsNothing()
     QVERIFY(CloseWindow());
     QCOMPARE(TRecordBytes::ReadFile(SettingsFile()).mid(556, 4), QByteArray("\x04\0\0\0", 4));
     QVERIFY(!QFile::exists(ClientsFile()));
+}
+
+void TstFrmEFW2::failedCloseChangesNoFile_data()
+{
+    QTest::addColumn<QString>("Blocked");
+    QTest::newRow("master file") << "FormsW2Report.txt";
+    QTest::newRow("clients-processed list") << "QMRK.CP";
+    QTest::newRow("settings file") << "QMRK.W2S";
+}
+
+// The count, the clients-processed list and the master file are written
+// together or not at all: were one kept without the others, the client could
+// be processed again, counted twice and put in the master file twice.
+void TstFrmEFW2::failedCloseChangesNoFile()
+{
+    QFETCH(QString, Blocked);
+    const QByteArray Before = SettingsBytes(Submitter());
+    WriteSettings(Before);
+    ProcessClient(
+        QStringLiteral("One"), QStringLiteral("ACME ONE"), 5, [this] { Window->ChkFinal->click(); });
+    const bool SettingsBlocked = Blocked == QLatin1String("QMRK.W2S");
+    const QString BlockedPath = (Blocked == QLatin1String("FormsW2Report.txt") ? EFW2Dir() : ProgramDir())
+        + Blocked + (SettingsBlocked ? QString() : QStringLiteral(".new"));
+    if (SettingsBlocked)
+        QVERIFY(QFile::remove(SettingsFile()));
+    QVERIFY(QDir().mkpath(BlockedPath + QStringLiteral("/in the way")));
+    Person->Clear();
+    QVERIFY(!CloseWindow());
+    QVERIFY2(Messages().startsWith(QStringLiteral("Cannot ")), qPrintable(Messages()));
+    QCOMPARE(Person->MessageBoxes().first().Flags, ErrorBox);
+    if (!SettingsBlocked)
+        QCOMPARE(TRecordBytes::ReadFile(SettingsFile()), Before);
+    QVERIFY(!QFile::exists(ClientsFile()) && !QFile::exists(MasterFile()));
+    for (const QString &Staged :
+        { ClientsFile() + QStringLiteral(".new"), MasterFile() + QStringLiteral(".new") })
+        QVERIFY(Staged == BlockedPath || !QFile::exists(Staged));
+
+    // Once the way is clear, closing again keeps the whole submission.
+    QVERIFY(QDir(BlockedPath).removeRecursively());
+    if (SettingsBlocked)
+        WriteSettings(Before);
+    QVERIFY(CloseWindow());
+    QCOMPARE(TRecordBytes::ReadFile(SettingsFile()).mid(556, 7), QByteArray("\x05\0\0\0\x01\x01\0", 7));
+    QCOMPARE(TRecordBytes::ReadFile(ClientsFile()), QByteArray("ACME ONE\r\n"));
+    QCOMPARE(FileLines(MasterFile()), FileLines(ClientFile(QStringLiteral("One"))));
+    QVERIFY(IsReadOnly(MasterFile()));
 }
 
 void TstFrmEFW2::reprocessingReplacesTheReadOnlyFile()
