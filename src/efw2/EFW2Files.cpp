@@ -126,6 +126,25 @@ void DiscardStagedFile(const QString &Path)
     QFile::remove(StagedName(Path));
 }
 
+void ReplaceTextFiles(const QList<TTextFile> &Files, const std::function<void()> &Between)
+{
+    QStringList Staged;
+    try {
+        for (const TTextFile &File : Files) {
+            StageTextFile(File.Path, File.Lines, File.ReadOnly);
+            Staged.append(File.Path);
+        }
+        if (Between)
+            Between();
+    } catch (...) {
+        for (const QString &Path : std::as_const(Staged))
+            DiscardStagedFile(Path);
+        throw;
+    }
+    for (const QString &Path : std::as_const(Staged))
+        CommitStagedFile(Path);
+}
+
 void ReplaceTextFile(const QString &Path, const QStringList &Lines, bool ReadOnly)
 {
     StageTextFile(Path, Lines, ReadOnly);

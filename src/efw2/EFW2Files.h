@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 // The text files of the EFW2 module: Windows-1252, no byte order mark, each
 // line (the last one too) ended by CR LF. File errors raise EInOutError with
@@ -27,6 +30,16 @@ void ReplaceTextFile(const QString &Path, const QStringList &Lines, bool ReadOnl
 void StageTextFile(const QString &Path, const QStringList &Lines, bool ReadOnly);
 void CommitStagedFile(const QString &Path);
 void DiscardStagedFile(const QString &Path);
+
+struct TTextFile {
+    QString Path;
+    QStringList Lines;
+    bool ReadOnly = false;
+};
+// A set of files all or none: every one is staged, then Between runs (what
+// must succeed with them), then all take their places. A failure before that
+// removes what was staged and leaves every file as it was.
+void ReplaceTextFiles(const QList<TTextFile> &Files, const std::function<void()> &Between = {});
 
 // Sets or clears the read-only mark (the write permission bits).
 void SetReadOnly(const QString &Path, bool ReadOnly);

@@ -165,23 +165,12 @@ void TEFW2Batch::WriteFiles()
 {
     if (!QDir().mkpath(FOutDir))
         throw EInOutError(QStringLiteral("Cannot create the folder %1").arg(FOutDir));
-    QStringList Staged;
-    try {
-        for (const TCompany &Company : std::as_const(FCompanies)) {
-            StageTextFile(Company.Target, Company.Lines, true);
-            Staged.append(Company.Target);
-        }
-        if (!FMasterFile.isEmpty()) {
-            StageTextFile(FMasterFile, FMasterLines, true);
-            Staged.append(FMasterFile);
-        }
-    } catch (...) {
-        for (const QString &Path : std::as_const(Staged))
-            DiscardStagedFile(Path);
-        throw;
-    }
-    for (const QString &Path : std::as_const(Staged))
-        CommitStagedFile(Path);
+    QList<TTextFile> Files;
+    for (const TCompany &Company : std::as_const(FCompanies))
+        Files.append({ Company.Target, Company.Lines, true });
+    if (!FMasterFile.isEmpty())
+        Files.append({ FMasterFile, FMasterLines, true });
+    ReplaceTextFiles(Files);
 }
 
 void TEFW2Batch::Report()

@@ -25,25 +25,12 @@ void TEFW2Submission::Load()
 
 void TEFW2Submission::Save(const std::function<void()> &AlongWith)
 {
-    QStringList Staged;
-    try {
-        if (!FMaster.isEmpty()) {
-            StageTextFile(FMasterFile, FMaster, true);
-            Staged.append(FMasterFile);
-        }
-        if (!FClients.isEmpty()) {
-            StageTextFile(FClientsFile, FClients, false);
-            Staged.append(FClientsFile);
-        }
-        if (AlongWith)
-            AlongWith();
-    } catch (...) {
-        for (const QString &Path : std::as_const(Staged))
-            DiscardStagedFile(Path);
-        throw;
-    }
-    for (const QString &Path : std::as_const(Staged))
-        CommitStagedFile(Path);
+    QList<TTextFile> Files;
+    if (!FMaster.isEmpty())
+        Files.append({ FMasterFile, FMaster, true });
+    if (!FClients.isEmpty())
+        Files.append({ FClientsFile, FClients, false });
+    ReplaceTextFiles(Files, AlongWith);
     if (QFile::exists(FMasterFile))
         SetReadOnly(FMasterFile, true);
     FClients.clear();
