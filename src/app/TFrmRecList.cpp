@@ -141,6 +141,15 @@ void TFrmRecList::ShowEmployeeList(TFrmDataModule &Data, QWidget *Parent)
     Window.exec();
     if (Window.Selected < 0)
         return;
+    // The window still shows the employee it showed: a pick whose read fails
+    // leaves the cursor on that employee, so the next post writes it back
+    // where it came from.
+    const int Shown = Data.RSW2->CurrentRecord();
     Data.RSW2->SetCurrentRecord(Index.Entries().at(Window.Selected).Index + 1);
-    Data.RSW2->GetRec();
+    try {
+        Data.RSW2->GetRec();
+    } catch (...) {
+        Data.RSW2->SetCurrentRecord(Shown);
+        throw;
+    }
 }

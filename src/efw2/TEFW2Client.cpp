@@ -2,6 +2,7 @@
 
 #include "NumberUtils.h"
 #include "TFrmDataModule.h"
+#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -27,6 +28,7 @@ TEFW2Client MakeEFW2Client(const EmployerRecord &Employer, const QList<EmployeeR
 TEFW2Client ReadEFW2Client(TFrmDataModule &Data)
 {
     QList<EmployeeRecord> Records;
+    TRecordScanGuard Scan(*Data.RSW2);
     Data.RSW2->RootRec();
     const int Count = Data.RSW2->RecordCount();
     Records.reserve(Count);

@@ -2,6 +2,7 @@
 
 #include "EmployeeRecord.h"
 #include "TFrmDataModule.h"
+#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -42,6 +43,7 @@ void TRecordIndex::Build(TFrmDataModule &Data, int EmployeeCount)
         return;
     }
     TRecordSet &Employees = *Data.RSW2;
+    TRecordScanGuard Scan(Employees);
     Employees.RootRec();
     for (int I = 0; I < EmployeeCount; ++I) {
         Employees.NextRec();

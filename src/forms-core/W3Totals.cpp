@@ -4,6 +4,7 @@
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "TFrmDataModule.h"
+#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 
 void ClearW3Totals(EmployerRecord &Employer)
@@ -70,6 +71,7 @@ void ComputeW3Totals(TFrmDataModule &Data)
     // Every record counts as a form, blank ones included.
     Data.CurrentEmployer.SetFormsW2Count(Count);
     ClearW3Totals(Data.CurrentEmployer);
+    TRecordScanGuard Scan(Employees);
     Employees.RootRec();
     for (int I = 0; I < Count; ++I) {
         Employees.NextRec();

@@ -6,6 +6,7 @@
 #include "NumberUtils.h"
 #include "PasswordCipher.h"
 #include "TPasswordDialog.h"
+#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -129,6 +130,7 @@ void TFrmDataModule::ForgetPair()
 int TFrmDataModule::ValidEmployeeCount()
 {
     int Count = 0;
+    TRecordScanGuard Scan(*RSW2);
     RSW2->RootRec();
     const int Records = RSW2->RecordCount();
     for (int I = 0; I < Records; ++I) {

@@ -346,45 +346,64 @@ void TRecordSet::RaiseIoError(const QString &What, int Error) const
     throw ERecordFileException(TildeToCR(What.arg(FFileName) + QLatin1Char('~') + SystemReason(Error)));
 }
 
+// Owners load their copy of the record only from OnAfterRead, so after a
+// failed read they still hold the record the cursor stood on before: the
+// cursor goes back there, and a later post writes that copy where it came
+// from instead of over the record the move was aiming at.
+void TRecordSet::ReadMovedFrom(int OldCur, qint64 OldPos)
+{
+    SetCurrentRecord(FCurRec);
+    try {
+        ReadAtPosition();
+    } catch (...) {
+        FCurRec = OldCur;
+        FFilePos = OldPos;
+        throw;
+    }
+    Fire(OnAfterRead);
+}
+
 void TRecordSet::GetRec()
 {
     if (!FActive)
         return;
-    SetCurrentRecord(FCurRec);
-    ReadAtPosition();
-    Fire(OnAfterRead);
+    ReadMovedFrom(FCurRec, FFilePos);
 }
 
 void TRecordSet::FirstRec()
 {
     if (!FActive)
         return;
+    const int OldCur = FCurRec;
     FCurRec = FFirstRec;
-    GetRec();
+    ReadMovedFrom(OldCur, FFilePos);
 }
 
 void TRecordSet::LastRec()
 {
     if (!FActive)
         return;
+    const int OldCur = FCurRec;
     FCurRec = FLastRec;
-    GetRec();
+    ReadMovedFrom(OldCur, FFilePos);
 }
 
 void TRecordSet::NextRec()
 {
     if (!FActive)
         return;
+    const int OldCur = FCurRec;
     FCurRec = FCurRec + 1 > FLastRec ? FFirstRec : FCurRec + 1;
-    GetRec();
+    ReadMovedFrom(OldCur, FFilePos);
 }
 
 void TRecordSet::PriorRec()
 {
     if (!FActive)
         return;
+    const int OldCur = FCurRec;
     FCurRec = FCurRec - 1 < FFirstRec ? FLastRec : FCurRec - 1;
-    GetRec();
+    ReadMovedFrom(OldCur, FFilePos);
 }
 
 void TRecordSet::RootRec()

@@ -25,7 +25,8 @@ using TRecordSetEvent = std::function<void(TRecordSet *Sender)>;
 //
 // Failed reads, writes, truncations and reopens raise ERecordFileException
 // naming the file and the system's reason; LastRecord and the cursor stay
-// true to what is on disk. A post while BrowseOnly is skipped on purpose.
+// true to what is on disk, and a move whose read fails leaves the cursor
+// where it was. A post while BrowseOnly is skipped on purpose.
 class TRecordSet : public TRecordSetComponent {
     Q_OBJECT
 public:
@@ -103,6 +104,7 @@ private:
     void BecomeActive();
     void Reopen();
     void ReadAtPosition();
+    void ReadMovedFrom(int OldCur, qint64 OldPos);
     void WriteAtPosition();
     void EnsureWritable(const QString &What) const;
     [[noreturn]] void RaiseIoError(const QString &What, int Error) const;

@@ -1,5 +1,7 @@
 #include "EException.h"
+#include "ERecordFileException.h"
 #include "QmrkGuiTestMain.h"
+#include "TFailingWrites.h"
 #include "TFormsFixture.h"
 #include "TFrmRecList.h"
 #include "TModalDriver.h"
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void listHeights();
     void listOkAndDoubleClick();
     void listOfOneRecordIsRefused();
+    void failedPickKeepsTheShownEmployee();
 };
 
 void TstNavigator::init()
@@ -242,6 +245,43 @@ void TstNavigator::listOfOneRecordIsRefused()
         QStringList { "The list window is not available when\rthere is only 1 record in the database" });
     QCOMPARE(F->Person.MessageBoxes().first().Flags, 0);
     QCOMPARE(F->Data.CurrentEmployee.FirstName(), QStringLiteral("unchanged"));
+}
+
+// A pick from the list whose read fails leaves the window on the employee it
+// showed: the next post writes that employee back to its own record.
+void TstNavigator::failedPickKeepsTheShownEmployee()
+{
+    Open(3);
+    const QList<EmployeeRecord> Before = F->StoredEmployees();
+    QCOMPARE(F->Data.RSW2->CurrentRecord(), 1);
+    EmployeeRecord Shown = F->Data.CurrentEmployee;
+    Shown.SetFirstName(QStringLiteral("Edited"));
+    TRecordSet &RSW2 = *F->Data.RSW2;
+    WhenModal<TFrmRecList>([&RSW2](TFrmRecList *List) {
+        QVERIFY(MakeReadsFail(RSW2));
+        QTreeWidget *Box = List->RecordListBox;
+        QTreeWidgetItem *Line = Box->topLevelItem(Box->topLevelItemCount() - 1);
+        const QPoint Spot = Box->visualItemRect(Line).center();
+        QTest::mouseClick(Box->viewport(), Qt::LeftButton, {}, Spot);
+        QTest::mouseDClick(Box->viewport(), Qt::LeftButton, {}, Spot);
+    });
+    bool Raised = false;
+    try {
+        TFrmRecList::ShowEmployeeList(F->Data);
+    } catch (const ERecordFileException &) {
+        Raised = true;
+    }
+    QVERIFY(Raised);
+    QCOMPARE(RSW2.CurrentRecord(), 1);
+
+    QVERIFY(RestoreReads(RSW2));
+    F->Data.CurrentEmployee = Shown;
+    RSW2.PostRec();
+    const QList<EmployeeRecord> After = F->StoredEmployees();
+    QCOMPARE(After.size(), 3);
+    QCOMPARE(After[0].Bytes(), Shown.Bytes());
+    QCOMPARE(After[1].Bytes(), Before[1].Bytes());
+    QCOMPARE(After[2].Bytes(), Before[2].Bytes());
 }
 
 QMRK_GUI_TEST_MAIN(TstNavigator)

@@ -2,12 +2,15 @@
 #include "ERecordFileException.h"
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
+#include "TEFW2Client.h"
 #include "TFailingWrites.h"
 #include "TFrmDataModule.h"
 #include "TPasswordDialog.h"
 #include "TRecordBytes.h"
+#include "TRecordIndex.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
+#include "W3Totals.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -144,6 +147,8 @@ private Q_SLOTS:
     void newAndDeleteMarkIndexDirty();
     void validEmployeeCount_data();
     void validEmployeeCount();
+    void failedReadThenPostKeepsOtherEmployees_data();
+    void failedReadThenPostKeepsOtherEmployees();
     void employeeFileUnopenable();
     void employerFileUnopenable();
     void openingClosesThePreviousPair();
@@ -585,6 +590,67 @@ void TstFrmDataModule::validEmployeeCount()
     QCOMPARE(Module.CurrentEmployee.Bytes(), Employees[Current - 1]);
     QCOMPARE(Bytes(W2(QStringLiteral("Acme"))), Employees.join());
     Module.CloseCompany();
+}
+
+void TstFrmDataModule::failedReadThenPostKeepsOtherEmployees_data()
+{
+    QTest::addColumn<QString>("Action");
+    QTest::newRow("next employee") << "next";
+    QTest::newRow("valid employee count") << "count";
+    QTest::newRow("W-3 totals") << "totals";
+    QTest::newRow("EFW2 client") << "efw2";
+    QTest::newRow("record list index") << "index";
+}
+
+// The W-2 window shows the first employee and keeps it while a read fails,
+// either on the move to the next employee or in a walk over the file that
+// fails on the third record. Its next post must write that employee back to
+// the first record and leave every other employee's bytes as they were.
+void TstFrmDataModule::failedReadThenPostKeepsOtherEmployees()
+{
+    QFETCH(QString, Action);
+    const QList<QByteArray> Employees { EmployeeBytes("ANN", 100), EmployeeBytes("BOB", 200),
+        EmployeeBytes("CAL", 300), EmployeeBytes("DOT", 400) };
+    WritePair(QStringLiteral("Acme"), EmployerBytes(), Employees);
+    TFrmDataModule Module;
+    Module.OpenCompany(W2(QStringLiteral("Acme")));
+    TRecordSet &RSW2 = *Module.RSW2;
+    QCOMPARE(RSW2.CurrentRecord(), 1);
+    EmployeeRecord Shown = Module.CurrentEmployee;
+    Shown.SetBox1Wages(150);
+
+    bool Armed = Action != QLatin1String("next");
+    Append(RSW2.OnAfterRead, [&Armed](TRecordSet *Sender) {
+        if (Armed && Sender->CurrentRecord() == 2) {
+            Armed = false;
+            QVERIFY(MakeReadsFail(*Sender));
+        }
+    });
+    if (!Armed)
+        QVERIFY(MakeReadsFail(RSW2));
+    Module.RecordIndexDirty = true;
+    try {
+        if (Action == QLatin1String("next"))
+            RSW2.NextRec();
+        else if (Action == QLatin1String("count"))
+            Module.ValidEmployeeCount();
+        else if (Action == QLatin1String("totals"))
+            ComputeW3Totals(Module);
+        else if (Action == QLatin1String("efw2"))
+            ReadEFW2Client(Module);
+        else
+            TRecordIndex::Instance().Build(Module, RSW2.RecordCount());
+        QFAIL("the failed read passed silently");
+    } catch (const ERecordFileException &) {
+    }
+    QVERIFY(!Armed);
+    QCOMPARE(RSW2.CurrentRecord(), 1);
+
+    QVERIFY(RestoreReads(RSW2));
+    Module.CurrentEmployee = Shown;
+    RSW2.PostRec();
+    Module.CloseCompany();
+    QCOMPARE(Bytes(W2(QStringLiteral("Acme"))), Shown.Bytes() + Employees[1] + Employees[2] + Employees[3]);
 }
 
 // The employee file cannot be opened after the employer file was: the

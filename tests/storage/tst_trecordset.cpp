@@ -2,6 +2,8 @@
 #include "ERecordFileException.h"
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
+#include "TFailingWrites.h"
+#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
 
@@ -52,6 +54,49 @@ void WriteFile(const QString &Path, const QByteArray &Bytes)
 int BufferRecord(const TRecordSet &Set)
 {
     return int(quint8(Set.RecordBuffer()[0]));
+}
+
+// One step of a navigation table: N next, P prior, F first, L last, R root,
+// U push, ! pop, G get.
+void Perform(TRecordSet &Set, char Step)
+{
+    switch (Step) {
+    case 'N':
+        Set.NextRec();
+        break;
+    case 'P':
+        Set.PriorRec();
+        break;
+    case 'F':
+        Set.FirstRec();
+        break;
+    case 'L':
+        Set.LastRec();
+        break;
+    case 'R':
+        Set.RootRec();
+        break;
+    case 'U':
+        Set.PushRec();
+        break;
+    case '!':
+        Set.PopRec();
+        break;
+    case 'G':
+        Set.GetRec();
+        break;
+    }
+}
+
+// A whole-file walk as the program's scans write it, held by the guard.
+void GuardedWalk(TRecordSet &Set)
+{
+    TRecordScanGuard Scan(Set);
+    Set.RootRec();
+    const int Count = Set.RecordCount();
+    for (int I = 0; I < Count; ++I)
+        Set.NextRec();
+    Set.PopRec();
 }
 
 // Permission checks as an ordinary user even when the tests run as root, so
@@ -124,6 +169,11 @@ private Q_SLOTS:
     void failedWrites_data();
     void failedWrites();
     void failedAppendKeepsTheFileAndLastRecord();
+    void failedReadLeavesTheCursor_data();
+    void failedReadLeavesTheCursor();
+    void scanCutShortReturnsWithoutReading_data();
+    void scanCutShortReturnsWithoutReading();
+    void finishedScanStillReadsOnPop();
     void vanishedFileFailsTheReopenAfterDelete();
 };
 
@@ -341,29 +391,7 @@ void TstRecordSet::navigation()
     Set->GetRec();
     QChar Previous;
     for (QChar Step : Steps) {
-        switch (Step.toLatin1()) {
-        case 'N':
-            Set->NextRec();
-            break;
-        case 'P':
-            Previous == QLatin1Char('R') ? Set->PopRec() : Set->PriorRec();
-            break;
-        case 'F':
-            Set->FirstRec();
-            break;
-        case 'L':
-            Set->LastRec();
-            break;
-        case 'R':
-            Set->RootRec();
-            break;
-        case 'U':
-            Set->PushRec();
-            break;
-        case '!':
-            Set->PopRec();
-            break;
-        }
+        Perform(*Set, Previous == QLatin1Char('R') && Step == QLatin1Char('P') ? '!' : Step.toLatin1());
         Previous = Step;
     }
     QCOMPARE(Set->CurrentRecord(), ExpectedCursor);
@@ -852,6 +880,124 @@ void TstRecordSet::failedAppendKeepsTheFileAndLastRecord()
     QCOMPARE(ReadFile(Set->FileName()), Records(3));
     Set->NewRec();
     QCOMPARE(Set->LastRecord(), 4);
+    Set->CloseRecSet();
+}
+
+void TstRecordSet::failedReadLeavesTheCursor_data()
+{
+    QTest::addColumn<int>("Start");
+    QTest::addColumn<QChar>("Move");
+    QTest::newRow("next") << 2 << QChar('N');
+    QTest::newRow("next on the last, wrapping") << 4 << QChar('N');
+    QTest::newRow("prior") << 3 << QChar('P');
+    QTest::newRow("prior on the first, wrapping") << 1 << QChar('P');
+    QTest::newRow("first") << 3 << QChar('F');
+    QTest::newRow("last") << 2 << QChar('L');
+    QTest::newRow("get") << 3 << QChar('G');
+}
+
+// The owner's copy is loaded only by a good read, so after a failed one it
+// still belongs to the record the cursor was on: the cursor must stay there,
+// and the next post must rewrite that record and no other.
+void TstRecordSet::failedReadLeavesTheCursor()
+{
+    QFETCH(int, Start);
+    QFETCH(QChar, Move);
+    auto Set = OpenOn(4);
+    Set->SetCurrentRecord(Start);
+    Set->GetRec();
+    Listen(*Set);
+    QVERIFY(MakeReadsFail(*Set));
+    try {
+        Perform(*Set, Move.toLatin1());
+        QFAIL("the failed read passed silently");
+    } catch (const ERecordFileException &Error) {
+        QVERIFY2(Error.Message().contains(Set->FileName()), qPrintable(Error.Message()));
+        QVERIFY2(
+            Error.Message().contains(QStringLiteral("Bad file descriptor")), qPrintable(Error.Message()));
+    }
+    QCOMPARE(Events, QStringList());
+    QCOMPARE(Set->CurrentRecord(), Start);
+    QCOMPARE(BufferRecord(*Set), Start);
+
+    QVERIFY(RestoreReads(*Set));
+    std::memset(Set->RecordBuffer() + 1, 'Q', Size - 1);
+    Set->PostRec();
+    QCOMPARE(Set->CurrentRecord(), Start);
+    Set->CloseRecSet();
+    QByteArray Expected;
+    for (int N = 1; N <= 4; ++N) {
+        QByteArray Bytes(Size, N == Start ? 'Q' : char('a' + N - 1));
+        Bytes[0] = char(N);
+        Expected += Bytes;
+    }
+    QCOMPARE(ReadFile(Set->FileName()), Expected);
+}
+
+void TstRecordSet::scanCutShortReturnsWithoutReading_data()
+{
+    QTest::addColumn<int>("Home");
+    QTest::addColumn<int>("FailsAt");
+    QTest::newRow("on the first record") << 2 << 1;
+    QTest::newRow("past the record it came from") << 2 << 4;
+    QTest::newRow("on the record it came from") << 3 << 3;
+}
+
+// A read that fails in a whole-file walk leaves the walk without its pop:
+// the guard puts the cursor back on the record the walk started from, and
+// reads nothing, so the owner's copy and the cursor are left as the failure
+// found them apart from the cursor's place.
+void TstRecordSet::scanCutShortReturnsWithoutReading()
+{
+    QFETCH(int, Home);
+    QFETCH(int, FailsAt);
+    auto Set = OpenOn(5);
+    Set->SetCurrentRecord(Home);
+    Set->GetRec();
+    QList<int> Seen;
+    Set->OnAfterRead = [&Seen, FailsAt](TRecordSet *Sender) {
+        Seen << Sender->CurrentRecord();
+        if (Sender->CurrentRecord() == FailsAt - 1)
+            QVERIFY(MakeReadsFail(*Sender));
+    };
+    if (FailsAt == 1)
+        QVERIFY(MakeReadsFail(*Set));
+    bool Raised = false;
+    try {
+        GuardedWalk(*Set);
+    } catch (const ERecordFileException &) {
+        Raised = true;
+    }
+    QVERIFY(Raised);
+    QList<int> Expected;
+    for (int N = 1; N < FailsAt; ++N)
+        Expected << N;
+    QCOMPARE(Seen, Expected);
+    QCOMPARE(Set->CurrentRecord(), Home);
+
+    QVERIFY(RestoreReads(*Set));
+    Set->OnAfterRead = nullptr;
+    std::memset(Set->RecordBuffer() + 1, 'Q', Size - 1);
+    Set->RecordBuffer()[0] = char(Home);
+    Set->PostRec();
+    Set->CloseRecSet();
+    QByteArray Changed(Size, 'Q');
+    Changed[0] = char(Home);
+    QCOMPARE(ReadFile(Set->FileName()), Records(5).replace((Home - 1) * Size, Size, Changed));
+}
+
+// Without a failure the guard does nothing: the walk's own pop reads the
+// record it came from, as before.
+void TstRecordSet::finishedScanStillReadsOnPop()
+{
+    auto Set = OpenOn(3);
+    Set->SetCurrentRecord(2);
+    Set->GetRec();
+    QList<int> Seen;
+    Set->OnAfterRead = [&Seen](TRecordSet *Sender) { Seen << BufferRecord(*Sender); };
+    GuardedWalk(*Set);
+    QCOMPARE(Seen, QList<int>({ 1, 2, 3, 2 }));
+    QCOMPARE(Set->CurrentRecord(), 2);
     Set->CloseRecSet();
 }
 
