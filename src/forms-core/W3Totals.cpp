@@ -68,14 +68,18 @@ void ComputeW3Totals(TFrmDataModule &Data)
 {
     TRecordSet &Employees = *Data.RSW2;
     const int Count = Employees.RecordCount();
+    // Added up aside: a read that fails half-way must not leave the employer
+    // with totals of some employees only, which the W-3 would then store.
+    EmployerRecord Totals = Data.CurrentEmployer;
     // Every record counts as a form, blank ones included.
-    Data.CurrentEmployer.SetFormsW2Count(Count);
-    ClearW3Totals(Data.CurrentEmployer);
+    Totals.SetFormsW2Count(Count);
+    ClearW3Totals(Totals);
     TRecordScanGuard Scan(Employees);
     Employees.RootRec();
     for (int I = 0; I < Count; ++I) {
         Employees.NextRec();
-        AddToW3Totals(Data.CurrentEmployer, Data.CurrentEmployee);
+        AddToW3Totals(Totals, Data.CurrentEmployee);
     }
     Employees.PopRec();
+    Data.CurrentEmployer = Totals;
 }

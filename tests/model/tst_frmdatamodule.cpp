@@ -629,6 +629,7 @@ void TstFrmDataModule::failedReadThenPostKeepsOtherEmployees()
     if (!Armed)
         QVERIFY(MakeReadsFail(RSW2));
     Module.RecordIndexDirty = true;
+    const QByteArray EmployerBefore = Module.CurrentEmployer.Bytes();
     try {
         if (Action == QLatin1String("next"))
             RSW2.NextRec();
@@ -645,6 +646,8 @@ void TstFrmDataModule::failedReadThenPostKeepsOtherEmployees()
     }
     QVERIFY(!Armed);
     QCOMPARE(RSW2.CurrentRecord(), 1);
+    // No total of some employees only.
+    QCOMPARE(Module.CurrentEmployer.Bytes(), EmployerBefore);
 
     QVERIFY(RestoreReads(RSW2));
     Module.CurrentEmployee = Shown;
