@@ -3,7 +3,6 @@
 #include "EReportException.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -64,15 +63,10 @@ QByteArray TPdfInfoUpdate::TextString(const QString &Text)
     return Result + ">";
 }
 
-void TPdfInfoUpdate::Apply(const QString &FileName, const TPdfDocInfo &Info)
+void TPdfInfoUpdate::Apply(QByteArray &Pdf, const TPdfDocInfo &Info, const QString &FileName)
 {
-    QFile File(FileName);
-    if (!File.open(QIODevice::ReadWrite))
-        Fail(FileName, File.errorString());
-    const qint64 Size = File.size();
-    const qint64 TailStart = qMax<qint64>(0, Size - 4096);
-    File.seek(TailStart);
-    const TTrailer Trailer = LastTrailer(File.read(Size - TailStart), FileName);
+    const qint64 Size = Pdf.size();
+    const TTrailer Trailer = LastTrailer(Pdf.right(4096), FileName);
     bool Ok = false;
     const int ObjectCount = Entry(Trailer.Dictionary, "/Size\\s+\\d+").mid(5).trimmed().toInt(&Ok);
     const QByteArray Root = Entry(Trailer.Dictionary, "/Root\\s+\\d+\\s+\\d+\\s+R");
@@ -95,7 +89,5 @@ void TPdfInfoUpdate::Apply(const QString &FileName, const TPdfDocInfo &Info)
         + Number + " 0 R\n/Prev " + QByteArray::number(Trailer.StartXref) + "\n"
         + (Id.isEmpty() ? QByteArray() : Id + "\n") + ">>\nstartxref\n" + QByteArray::number(XrefOffset)
         + "\n%%EOF\n";
-    File.seek(Size);
-    if (File.write(Update) != Update.size() || !File.flush())
-        Fail(FileName, File.errorString());
+    Pdf += Update;
 }

@@ -7,12 +7,12 @@
 #include "TPdfInfoUpdate.h"
 #include "TSnapshotReader.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace {
 
@@ -68,22 +68,27 @@ void TRvRenderPDF::Render(const TSnapshotReader &Snapshot, const QString &FileNa
 {
     if (Snapshot.PageCount() < 1)
         throw EReportException(QStringLiteral("There are no pages to write to %1.").arg(FileName));
-    bool Started = false;
-    try {
-        WritePages(Snapshot, FileName, Started);
-        TPdfInfoUpdate::Apply(FileName, Info);
-    } catch (...) {
-        // A half-written document must not pass for a whole one.
-        if (Started)
-            QFile::remove(FileName);
-        throw;
-    }
+    // The document is made whole in memory and the file replaced only once it
+    // is all on disk: a full disk or a page that cannot be read must neither
+    // leave half a document nor destroy an earlier export of the same name.
+    QSaveFile File(FileName);
+    if (!File.open(QIODevice::WriteOnly))
+        throw EReportException(
+            QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, File.errorString()));
+    QByteArray Pdf = WritePages(Snapshot, FileName);
+    TPdfInfoUpdate::Apply(Pdf, Info, FileName);
+    if (File.write(Pdf) != Pdf.size() || !File.commit())
+        throw EReportException(
+            QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, File.errorString()));
 }
 
-void TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &FileName, bool &Started)
+QByteArray TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &FileName)
 {
+    QByteArray Pdf;
+    QBuffer Buffer(&Pdf);
+    Buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter Writer(FileName);
+        QPdfWriter Writer(&Buffer);
         Writer.setResolution(Resolution);
         Writer.setTitle(Info.Title);
         Writer.setCreator(Info.Creator);
@@ -91,10 +96,8 @@ void TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &Fi
         TReportPage Page = Snapshot.Page(1);
         Writer.setPageLayout(PageLayoutFor(Page));
         QPainter Painter;
-        // begin() fails quietly on a missing folder or a read-only file.
         if (!Painter.begin(&Writer))
             throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
-        Started = true;
         for (int Number = 1; Number <= Snapshot.PageCount(); ++Number) {
             if (Number > 1) {
                 Page = Snapshot.Page(Number);
@@ -110,6 +113,5 @@ void TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &Fi
         if (!Painter.end())
             throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
     }
-    if (QFileInfo(FileName).size() <= 0)
-        throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
+    return Pdf;
 }

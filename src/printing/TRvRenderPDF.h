@@ -23,5 +23,6 @@ public:
 
 private:
     QByteArray XmpMetadata() const;
-    void WritePages(const TSnapshotReader &Snapshot, const QString &FileName, bool &Started);
+    // The whole document, as Qt writes it.
+    QByteArray WritePages(const TSnapshotReader &Snapshot, const QString &FileName);
 };

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <sys/resource.h>
+
 using namespace PrintingTestData;
 
 namespace {
@@ -23,9 +25,18 @@ struct TRun {
 };
 
 // The real tool, as a batch job starts it: no display, no platform chosen.
-TRun RunTool(const QStringList &Args)
+// A FileSizeLimit above 0 makes every file it writes stop at that many
+// bytes, as a full disk would.
+TRun RunTool(const QStringList &Args, rlim_t FileSizeLimit = 0)
 {
     QProcess Process;
+    if (FileSizeLimit > 0)
+        Process.setChildProcessModifier([FileSizeLimit] {
+            rlimit Limit;
+            ::getrlimit(RLIMIT_FSIZE, &Limit);
+            Limit.rlim_cur = FileSizeLimit;
+            ::setrlimit(RLIMIT_FSIZE, &Limit);
+        });
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     Environment.remove(QStringLiteral("DISPLAY"));
     Environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -65,6 +76,8 @@ private Q_SLOTS:
     void rendersToASnapshot();
     void failures_data();
     void failures();
+    void aFullDiskKeepsTheEarlierOutput_data();
+    void aFullDiskKeepsTheEarlierOutput();
     void inProcess();
 };
 
@@ -169,6 +182,34 @@ void TstCliReport::failures()
     QVERIFY2(Run.Err.contains(Message), qPrintable(Run.Err));
     QVERIFY(Run.Out.isEmpty());
     QVERIFY(!QFile::exists(QDir::tempPath() + QStringLiteral("/qmrk-never-written.pdf")));
+}
+
+void TstCliReport::aFullDiskKeepsTheEarlierOutput_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::newRow("PDF") << "pdf";
+    QTest::newRow("HTML") << "html";
+    QTest::newRow("snapshot") << "snapshot";
+}
+
+void TstCliReport::aFullDiskKeepsTheEarlierOutput()
+{
+    QFETCH(QString, Kind);
+    const QString Target = Path(QStringLiteral("earlier.") + Kind);
+    const QByteArray Earlier = "the output of an earlier run\n";
+    {
+        QFile File(Target);
+        QVERIFY(File.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        File.write(Earlier);
+    }
+    const TRun Run = RunTool(SampleArgs() << QStringLiteral("--") + Kind << Target, 100);
+    QCOMPARE(Run.Code, 1);
+    QVERIFY2(
+        Run.Err.startsWith(QLatin1String("qmrk-w2-cli: ")) && Run.Err.contains(Target), qPrintable(Run.Err));
+    QVERIFY(Run.Out.isEmpty());
+    QFile File(Target);
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    QCOMPARE(File.readAll(), Earlier);
 }
 
 void TstCliReport::inProcess()

@@ -12,6 +12,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -19,6 +20,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 using namespace PrintingTestData;
 
@@ -193,6 +196,8 @@ private Q_SLOTS:
     void monochromeIsGrey();
     void unwritableFilesAreReported_data();
     void unwritableFilesAreReported();
+    void aFullDiskKeepsTheFileBeingReplaced_data();
+    void aFullDiskKeepsTheFileBeingReplaced();
     void previewRendererPagesAndZoom();
 };
 
@@ -375,6 +380,57 @@ void TstRenderers::unwritableFilesAreReported()
         Message.startsWith(QStringLiteral("The %1 file %2 could not be written").arg(Kind.toUpper(), Target)),
         qPrintable(Message));
     QVERIFY(!QFile::exists(Target));
+}
+
+void TstRenderers::aFullDiskKeepsTheFileBeingReplaced_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<bool>("Existing");
+    QTest::newRow("new PDF") << "pdf" << false;
+    QTest::newRow("PDF over an earlier export") << "pdf" << true;
+    QTest::newRow("new HTML") << "html" << false;
+    QTest::newRow("HTML over an earlier export") << "html" << true;
+}
+
+void TstRenderers::aFullDiskKeepsTheFileBeingReplaced()
+{
+    QFETCH(QString, Kind);
+    QFETCH(bool, Existing);
+    const QString Target = Path(QStringLiteral("full-disk.") + Kind);
+    QFile::remove(Target);
+    const QByteArray Earlier = "the export of an earlier run\n";
+    if (Existing) {
+        QFile File(Target);
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        File.write(Earlier);
+    }
+    // A file-size limit far below any export stands for a full disk.
+    rlimit Old;
+    ::getrlimit(RLIMIT_FSIZE, &Old);
+    rlimit Limit = Old;
+    Limit.rlim_cur = 100;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &Limit) == 0);
+    QString Message;
+    try {
+        if (Kind == QLatin1String("pdf"))
+            TRvRenderPDF().Render(*FReader, Target);
+        else
+            TRvRenderHTML().Render(*FReader, Target);
+    } catch (const EReportException &Error) {
+        Message = Error.Message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &Old);
+    QVERIFY2(Message.startsWith(QStringLiteral("The %1 file %2 could not be").arg(Kind.toUpper(), Target)),
+        qPrintable(Message));
+    // No half-written file is left beside it either.
+    QCOMPARE(QDir(FDir.path())
+                 .entryList({ QFileInfo(Target).fileName() + QLatin1Char('*') }, QDir::Files | QDir::Hidden),
+        Existing ? QStringList(QFileInfo(Target).fileName()) : QStringList());
+    if (Existing) {
+        QFile File(Target);
+        QVERIFY(File.open(QIODevice::ReadOnly));
+        QCOMPARE(File.readAll(), Earlier);
+    }
 }
 
 void TstRenderers::previewRendererPagesAndZoom()
