@@ -270,6 +270,9 @@ void TFrmReportPreview::InitFromRPSystem()
             throw EReportException(
                 QStringLiteral("The snapshot %1 cannot be opened: %2")
                     .arg(QFileInfo(FInputFileName).absoluteFilePath(), File->errorString()));
+        // Others may not write it while it is shown: pages are read from it
+        // as they are turned to.
+        TRvSystem::LockSnapshotFile(*File);
         RvRenderPreview->SetStream(File.get(), QFileInfo(FInputFileName).absoluteFilePath());
         FOwnedStream = std::move(File);
         FAlternateNDRLoaded = true;

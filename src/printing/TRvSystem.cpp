@@ -11,8 +11,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
+
+#include <cerrno>
+
+#include <sys/file.h>
 
 namespace {
 
@@ -135,7 +140,14 @@ void TRvSystem::RunPreview(const TOutputOptions &Options)
     switch (StreamMode()) {
     case TStreamMode::File: {
         QFile File(SystemFiler.FileName);
-        if (!File.open(QIODevice::ReadWrite | QIODevice::Truncate))
+        // Emptied only once locked: a preview of another copy of the program
+        // started from the same folder may be reading it.
+        if (!File.open(QIODevice::ReadWrite))
+            throw EReportException(
+                QStringLiteral("The snapshot %1 could not be written: %2")
+                    .arg(QDir::current().absoluteFilePath(SystemFiler.FileName), File.errorString()));
+        LockSnapshotFile(File);
+        if (!File.resize(0))
             throw EReportException(
                 QStringLiteral("The snapshot %1 could not be written: %2")
                     .arg(QDir::current().absoluteFilePath(SystemFiler.FileName), File.errorString()));
@@ -159,6 +171,15 @@ void TRvSystem::RunPreview(const TOutputOptions &Options)
         break;
     }
     ShowPreview();
+}
+
+void TRvSystem::LockSnapshotFile(QFile &File)
+{
+    // A folder whose file system takes no locks leaves the file unlocked, as
+    // before locks were taken, rather than refusing every preview.
+    if (::flock(File.handle(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
+        throw EReportException(QStringLiteral("The snapshot %1 is in use by another report preview.")
+                                   .arg(QFileInfo(File).absoluteFilePath()));
 }
 
 void TRvSystem::ShowPreview()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QFile;
 class QObject;
 class QTemporaryFile;
 class TBaseReport;
@@ -92,6 +93,10 @@ public:
     QString FilerFileName() const;
     // Where the last run went.
     TReportDest Destination() const { return FDestination; }
+    // Locks an open snapshot file for the one run writing it or the one
+    // preview reading it; raises EReportException naming it when another
+    // holds it.
+    static void LockSnapshotFile(QFile &File);
 
 private:
     TStreamMode StreamMode() const;

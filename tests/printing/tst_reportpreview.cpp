@@ -119,6 +119,7 @@ private Q_SLOTS:
     void cleanup();
     void aRunIsPreviewedSavedAndReopenedPageForPage();
     void aRunInMemoryLeavesNoFile();
+    void aSecondRunLeavesTheShownSnapshotFileAlone();
     void aOnePageRunDisablesPaging();
     void buttons_data();
     void buttons();
@@ -292,6 +293,46 @@ void TstReportPreview::aRunInMemoryLeavesNoFile()
     QCOMPARE(Pages, 2);
     QVERIFY(!QFile::exists(Path(QStringLiteral("QMRK.RPT"))));
     QVERIFY(System.FilerStream()->size() > 0);
+}
+
+// Two copies of the program started from one folder share its snapshot
+// file; the second run must not write its pages under the first's preview.
+void TstReportPreview::aSecondRunLeavesTheShownSnapshotFileAlone()
+{
+    const QString Name = Path(QStringLiteral("QMRK.RPT"));
+    {
+        QFile File(Name);
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        WriteSampleRun(File, 3);
+    }
+    QFile Original(Name);
+    QVERIFY(Original.open(QIODevice::ReadOnly));
+    const QByteArray Bytes = Original.readAll();
+    Original.seek(0);
+    const QList<TReportPage> Pages = ReadPages(Original);
+    TFrmReportPreview Shown;
+    Shown.SetInputFileName(QStringLiteral("QMRK.RPT"));
+    Shown.InitFromRPSystem();
+
+    TRvSystem Second;
+    TRvProject Project;
+    SetUpSystem(Second, Project, 1);
+    Second.SystemFiler.FileName = QStringLiteral("QMRK.RPT");
+    Second.SystemFiler.StreamMode = TStreamMode::File;
+    Second.OnOverridePreview = [](TRvSystem &, int, QObject *&) {};
+    QString Message;
+    try {
+        Second.Execute();
+    } catch (const EReportException &Error) {
+        Message = Error.Message();
+    }
+    QCOMPARE(Message, QStringLiteral("The snapshot %1 is in use by another report preview.").arg(Name));
+    QCOMPARE(Shown.RvRenderPreview->Pages(), 3);
+    Shown.BtnNext->click();
+    QVERIFY(Shown.RvRenderPreview->Page() == Pages.at(1));
+    QFile After(Name);
+    QVERIFY(After.open(QIODevice::ReadOnly));
+    QCOMPARE(After.readAll(), Bytes);
 }
 
 void TstReportPreview::aOnePageRunDisablesPaging()
