@@ -140,17 +140,17 @@ void TRvSystem::RunPreview(const TOutputOptions &Options)
     switch (StreamMode()) {
     case TStreamMode::File: {
         QFile File(SystemFiler.FileName);
+        const auto Unwritable = [&File] {
+            return EReportException(QStringLiteral("The snapshot %1 could not be written: %2")
+                                        .arg(QFileInfo(File).absoluteFilePath(), File.errorString()));
+        };
         // Emptied only once locked: a preview of another copy of the program
         // started from the same folder may be reading it.
         if (!File.open(QIODevice::ReadWrite))
-            throw EReportException(
-                QStringLiteral("The snapshot %1 could not be written: %2")
-                    .arg(QDir::current().absoluteFilePath(SystemFiler.FileName), File.errorString()));
+            throw Unwritable();
         LockSnapshotFile(File);
         if (!File.resize(0))
-            throw EReportException(
-                QStringLiteral("The snapshot %1 could not be written: %2")
-                    .arg(QDir::current().absoluteFilePath(SystemFiler.FileName), File.errorString()));
+            throw Unwritable();
         Generate(File, File.fileName(), Options.Job);
         break;
     }

@@ -184,6 +184,9 @@ private:
     QList<TReportPage> FPages;
 
     QString Path(const QString &Name) const { return FDir.filePath(Name); }
+    // Renders the sample run as a "pdf" or "html" Kind into Target; the
+    // message it was refused with, empty when it was written.
+    QString RenderFailure(const QString &Kind, const QString &Target) const;
 
 private Q_SLOTS:
     void initTestCase();
@@ -200,6 +203,19 @@ private Q_SLOTS:
     void aFullDiskKeepsTheFileBeingReplaced();
     void previewRendererPagesAndZoom();
 };
+
+QString TstRenderers::RenderFailure(const QString &Kind, const QString &Target) const
+{
+    try {
+        if (Kind == QLatin1String("pdf"))
+            TRvRenderPDF().Render(*FReader, Target);
+        else
+            TRvRenderHTML().Render(*FReader, Target);
+    } catch (const EReportException &Error) {
+        return Error.Message();
+    }
+    return QString();
+}
 
 void TstRenderers::initTestCase()
 {
@@ -367,15 +383,7 @@ void TstRenderers::unwritableFilesAreReported()
 {
     QFETCH(QString, Kind);
     const QString Target = Path(QStringLiteral("no/such/folder/out.") + Kind);
-    QString Message;
-    try {
-        if (Kind == QLatin1String("pdf"))
-            TRvRenderPDF().Render(*FReader, Target);
-        else
-            TRvRenderHTML().Render(*FReader, Target);
-    } catch (const EReportException &Error) {
-        Message = Error.Message();
-    }
+    const QString Message = RenderFailure(Kind, Target);
     QVERIFY2(
         Message.startsWith(QStringLiteral("The %1 file %2 could not be written").arg(Kind.toUpper(), Target)),
         qPrintable(Message));
@@ -410,15 +418,7 @@ void TstRenderers::aFullDiskKeepsTheFileBeingReplaced()
     rlimit Limit = Old;
     Limit.rlim_cur = 100;
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &Limit) == 0);
-    QString Message;
-    try {
-        if (Kind == QLatin1String("pdf"))
-            TRvRenderPDF().Render(*FReader, Target);
-        else
-            TRvRenderHTML().Render(*FReader, Target);
-    } catch (const EReportException &Error) {
-        Message = Error.Message();
-    }
+    const QString Message = RenderFailure(Kind, Target);
     ::setrlimit(RLIMIT_FSIZE, &Old);
     QVERIFY2(Message.startsWith(QStringLiteral("The %1 file %2 could not be").arg(Kind.toUpper(), Target)),
         qPrintable(Message));
