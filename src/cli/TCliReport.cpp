@@ -1,5 +1,6 @@
 #include "TCliReport.h"
 
+#include "CommitSaveFile.h"
 #include "EException.h"
 #include "TBaseReport.h"
 #include "TRvProject.h"
@@ -105,9 +106,8 @@ void TCliReport::Render(const TRequest &Request) const
             throw EException(
                 QStringLiteral("%1 cannot be written: %2").arg(Request.Output, File.errorString()));
         Generate(Project, File, Request.Output);
-        if (!File.commit())
-            throw EException(
-                QStringLiteral("%1 cannot be written: %2").arg(Request.Output, File.errorString()));
+        if (const QString Problem = CommitSaveFile(File); !Problem.isEmpty())
+            throw EException(QStringLiteral("%1 cannot be written: %2").arg(Request.Output, Problem));
         return;
     }
     QBuffer Memory;

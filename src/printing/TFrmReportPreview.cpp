@@ -1,6 +1,7 @@
 #include "TFrmReportPreview.h"
 
 #include "AppInfo.h"
+#include "CommitSaveFile.h"
 #include "EReportException.h"
 #include "TPreviewPageWidget.h"
 #include "TReportInteraction.h"
@@ -427,9 +428,10 @@ void TFrmReportPreview::CopySnapshotTo(const QString &FileName)
         Copied = !Chunk.isEmpty() && Target.write(Chunk) == Chunk.size();
     }
     Stream->seek(Position);
-    if (!Copied || !Target.commit())
+    const QString Problem = Copied ? CommitSaveFile(Target) : Target.errorString();
+    if (!Problem.isEmpty())
         throw EReportException(
-            QStringLiteral("The snapshot %1 could not be written: %2").arg(FileName, Target.errorString()));
+            QStringLiteral("The snapshot %1 could not be written: %2").arg(FileName, Problem));
 }
 
 void TFrmReportPreview::BtnSaveClick()

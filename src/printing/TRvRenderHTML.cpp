@@ -1,5 +1,6 @@
 #include "TRvRenderHTML.h"
 
+#include "CommitSaveFile.h"
 #include "EReportException.h"
 #include "TFontMetrics.h"
 #include "TSnapshotReader.h"
@@ -167,7 +168,8 @@ void TRvRenderHTML::Render(const TSnapshotReader &Snapshot, const QString &FileN
     }
     Out << "</body>\n</html>\n";
     Out.flush();
-    if (Out.status() != QTextStream::Ok || !File.commit())
+    const QString Problem = Out.status() == QTextStream::Ok ? CommitSaveFile(File) : File.errorString();
+    if (!Problem.isEmpty())
         throw EReportException(
-            QStringLiteral("The HTML file %1 could not be written: %2").arg(FileName, File.errorString()));
+            QStringLiteral("The HTML file %1 could not be written: %2").arg(FileName, Problem));
 }

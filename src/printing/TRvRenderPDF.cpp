@@ -1,6 +1,7 @@
 #include "TRvRenderPDF.h"
 
 #include "AppInfo.h"
+#include "CommitSaveFile.h"
 #include "EReportException.h"
 #include "PageLayoutFor.h"
 #include "TPagePainter.h"
@@ -77,9 +78,10 @@ void TRvRenderPDF::Render(const TSnapshotReader &Snapshot, const QString &FileNa
             QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, File.errorString()));
     QByteArray Pdf = WritePages(Snapshot, FileName);
     TPdfInfoUpdate::Apply(Pdf, Info, FileName);
-    if (File.write(Pdf) != Pdf.size() || !File.commit())
+    const QString Problem = File.write(Pdf) == Pdf.size() ? CommitSaveFile(File) : File.errorString();
+    if (!Problem.isEmpty())
         throw EReportException(
-            QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, File.errorString()));
+            QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, Problem));
 }
 
 QByteArray TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &FileName)

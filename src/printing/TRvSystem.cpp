@@ -1,5 +1,6 @@
 #include "TRvSystem.h"
 
+#include "CommitSaveFile.h"
 #include "EReportException.h"
 #include "TBaseReport.h"
 #include "TReportInteraction.h"
@@ -247,9 +248,9 @@ void TRvSystem::RunFile(const TOutputOptions &Options)
             throw EReportException(QStringLiteral("The snapshot %1 could not be written: %2")
                                        .arg(Options.FileName, File.errorString()));
         Generate(File, Options.FileName, Options.Job);
-        if (!File.commit())
-            throw EReportException(QStringLiteral("The snapshot %1 could not be written: %2")
-                                       .arg(Options.FileName, File.errorString()));
+        if (const QString Problem = CommitSaveFile(File); !Problem.isEmpty())
+            throw EReportException(
+                QStringLiteral("The snapshot %1 could not be written: %2").arg(Options.FileName, Problem));
         return;
     }
     const auto Pages = NewTemporary();

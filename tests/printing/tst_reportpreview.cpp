@@ -35,6 +35,8 @@
 #include <functional>
 #include <optional>
 
+#include <sys/resource.h>
+
 using namespace PrintingTestData;
 
 namespace {
@@ -137,6 +139,7 @@ private Q_SLOTS:
     void systemOptionsDisableSavingAndPrinting();
     void aDamagedSnapshotIsRefusedAndThePagesStay();
     void exportsAndSaveFromThePreview();
+    void aFullDiskKeepsTheFilesBeingReplaced();
     void cancelledDialogsChangeNothing();
     void printFromThePreviewAsksForOptions();
     void cancelInTheOutputOptionsEndsTheRun();
@@ -703,6 +706,39 @@ void TstReportPreview::exportsAndSaveFromThePreview()
     // The stream the preview reads from is where it was.
     Window->BtnNext->click();
     QCOMPARE(Window->RvRenderPreview->CurrentPage(), 2);
+}
+
+void TstReportPreview::aFullDiskKeepsTheFilesBeingReplaced()
+{
+    auto Window = Preview(3);
+    const QStringList Names { QStringLiteral("a.pdf"), QStringLiteral("a.html"), QStringLiteral("a.ndr") };
+    for (const QString &Name : Names) {
+        QFile File(Path(Name));
+        QVERIFY(File.open(QIODevice::WriteOnly));
+        File.write("an earlier file");
+        FPerson->AnswerSaveFile(Path(Name));
+    }
+    // A file-size limit below any of them stands for a full disk.
+    rlimit Old;
+    ::getrlimit(RLIMIT_FSIZE, &Old);
+    rlimit Limit = Old;
+    Limit.rlim_cur = 100;
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &Limit) == 0);
+    QTest::keyClick(Window->ScrollBox, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(Window->ScrollBox, Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(Window->ScrollBox, Qt::Key_S, Qt::ControlModifier);
+    ::setrlimit(RLIMIT_FSIZE, &Old);
+    const QStringList Messages = FPerson->MessageTexts();
+    QCOMPARE(Messages.size(), 3);
+    QVERIFY2(
+        Messages[2].startsWith(QStringLiteral("The snapshot %1 could not be written").arg(Path(Names[2]))),
+        qPrintable(Messages[2]));
+    QCOMPARE(QDir(FDir->path()).entryList(QDir::Files), QStringList({ "a.html", "a.ndr", "a.pdf" }));
+    for (const QString &Name : Names) {
+        QFile File(Path(Name));
+        QVERIFY(File.open(QIODevice::ReadOnly));
+        QCOMPARE(File.readAll(), QByteArray("an earlier file"));
+    }
 }
 
 void TstReportPreview::cancelledDialogsChangeNothing()
