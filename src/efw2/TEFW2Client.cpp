@@ -2,7 +2,6 @@
 
 #include "NumberUtils.h"
 #include "TFrmDataModule.h"
-#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -28,15 +27,9 @@ TEFW2Client MakeEFW2Client(const EmployerRecord &Employer, const QList<EmployeeR
 TEFW2Client ReadEFW2Client(TFrmDataModule &Data)
 {
     QList<EmployeeRecord> Records;
-    TRecordScanGuard Scan(*Data.RSW2);
-    Data.RSW2->RootRec();
     const int Count = Data.RSW2->RecordCount();
     Records.reserve(Count);
-    for (int I = 0; I < Count; ++I) {
-        Data.RSW2->NextRec();
-        Records.append(Data.CurrentEmployee);
-    }
-    Data.RSW2->PopRec();
+    Data.RSW2->ScanRecords(Count, [&Records, &Data](int) { Records.append(Data.CurrentEmployee); });
     return MakeEFW2Client(Data.CurrentEmployer, Records);
 }
 

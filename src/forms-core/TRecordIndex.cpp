@@ -2,7 +2,6 @@
 
 #include "EmployeeRecord.h"
 #include "TFrmDataModule.h"
-#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -42,14 +41,8 @@ void TRecordIndex::Build(TFrmDataModule &Data, int EmployeeCount)
         FEntries[0].Index = 0;
         return;
     }
-    TRecordSet &Employees = *Data.RSW2;
-    TRecordScanGuard Scan(Employees);
-    Employees.RootRec();
-    for (int I = 0; I < EmployeeCount; ++I) {
-        Employees.NextRec();
-        FEntries[I] = { IndexKey(Data.CurrentEmployee), I };
-    }
+    Data.RSW2->ScanRecords(
+        EmployeeCount, [this, &Data](int I) { FEntries[I] = { IndexKey(Data.CurrentEmployee), I }; });
     FEntries = Sorted(std::move(FEntries));
     Data.RecordIndexDirty = false;
-    Employees.PopRec();
 }

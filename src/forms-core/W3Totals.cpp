@@ -4,7 +4,6 @@
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "TFrmDataModule.h"
-#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 
 void ClearW3Totals(EmployerRecord &Employer)
@@ -66,20 +65,13 @@ void AddToW3Totals(EmployerRecord &R, const EmployeeRecord &E)
 
 void ComputeW3Totals(TFrmDataModule &Data)
 {
-    TRecordSet &Employees = *Data.RSW2;
-    const int Count = Employees.RecordCount();
+    const int Count = Data.RSW2->RecordCount();
     // Added up aside: a read that fails half-way must not leave the employer
     // with totals of some employees only, which the W-3 would then store.
     EmployerRecord Totals = Data.CurrentEmployer;
     // Every record counts as a form, blank ones included.
     Totals.SetFormsW2Count(Count);
     ClearW3Totals(Totals);
-    TRecordScanGuard Scan(Employees);
-    Employees.RootRec();
-    for (int I = 0; I < Count; ++I) {
-        Employees.NextRec();
-        AddToW3Totals(Totals, Data.CurrentEmployee);
-    }
-    Employees.PopRec();
+    Data.RSW2->ScanRecords(Count, [&Totals, &Data](int) { AddToW3Totals(Totals, Data.CurrentEmployee); });
     Data.CurrentEmployer = Totals;
 }

@@ -6,7 +6,6 @@
 #include "NumberUtils.h"
 #include "PasswordCipher.h"
 #include "TPasswordDialog.h"
-#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
@@ -130,16 +129,11 @@ void TFrmDataModule::ForgetPair()
 int TFrmDataModule::ValidEmployeeCount()
 {
     int Count = 0;
-    TRecordScanGuard Scan(*RSW2);
-    RSW2->RootRec();
-    const int Records = RSW2->RecordCount();
-    for (int I = 0; I < Records; ++I) {
-        RSW2->NextRec();
+    RSW2->ScanRecords(RSW2->RecordCount(), [this, &Count](int) {
         if (RoundValue(CurrentEmployee.Box1Wages(), 2) > 0
             || RoundValue(CurrentEmployee.Box16StateWages_a(), 2) > 0)
             ++Count;
-    }
-    RSW2->PopRec();
+    });
     return Count;
 }
 

@@ -414,6 +414,22 @@ void TRecordSet::RootRec()
     FCurRec = 0;
 }
 
+void TRecordSet::ScanRecords(int Count, const std::function<void(int Index)> &Visit)
+{
+    const int Home = FCurRec;
+    try {
+        RootRec();
+        for (int I = 0; I < Count; ++I) {
+            NextRec();
+            Visit(I);
+        }
+    } catch (...) {
+        SetCurrentRecord(Home);
+        throw;
+    }
+    PopRec();
+}
+
 void TRecordSet::PushRec()
 {
     if (FActive)

@@ -48,6 +48,13 @@ public:
     virtual void NewRecData();
     virtual void DeleteRec();
     void Cancel() { FCancel = true; }
+    // Reads the first Count records in order, calling Visit with each one's
+    // index from 0 after its read, then reads again the record that was
+    // current (RootRec, NextRec, PopRec). A walk cut short by an exception
+    // puts the cursor back on that record without reading it: the read could
+    // fail again, and would replace the owner's copy of that record with the
+    // last one walked.
+    void ScanRecords(int Count, const std::function<void(int Index)> &Visit);
 
     int RecSize() const { return FRecSize; }
     void SetRecSize(int Value);

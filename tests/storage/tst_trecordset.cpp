@@ -3,7 +3,6 @@
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
 #include "TFailingWrites.h"
-#include "TRecordScanGuard.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
 
@@ -91,12 +90,7 @@ void Perform(TRecordSet &Set, char Step)
 // A whole-file walk as the program's scans write it, held by the guard.
 void GuardedWalk(TRecordSet &Set)
 {
-    TRecordScanGuard Scan(Set);
-    Set.RootRec();
-    const int Count = Set.RecordCount();
-    for (int I = 0; I < Count; ++I)
-        Set.NextRec();
-    Set.PopRec();
+    Set.ScanRecords(Set.RecordCount(), [](int) {});
 }
 
 // Permission checks as an ordinary user even when the tests run as root, so
