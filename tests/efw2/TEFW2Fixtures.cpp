@@ -1,5 +1,6 @@
 #include "TEFW2Fixtures.h"
 
+#include "TFormsFixture.h"
 #include "TRecordBytes.h"
 
 #include <QDir>
@@ -57,23 +58,7 @@ EmployerRecord Employer(const QString &Name)
 
 EmployeeRecord Employee(const QString &First, const QString &Last, double Wages)
 {
-    EmployeeRecord E;
-    E.SetEmployeeSSN(QStringLiteral("123-45-6780"));
-    E.SetFirstName(First);
-    E.SetLastName(Last);
-    E.SetStreetAddress(QStringLiteral("12 Elm Street"));
-    E.SetCity(QStringLiteral("Springfield"));
-    E.SetState(QStringLiteral("IL"));
-    E.SetZipCode(QStringLiteral("62704"));
-    E.SetBox1Wages(Wages);
-    E.SetBox3SocSecWages(Wages);
-    E.SetBox4SocSecTax(qRound64(Wages * 6.2) / 100.0);
-    E.SetBox5MedicareWages(Wages);
-    E.SetBox6MedicareTax(qRound64(Wages * 1.45) / 100.0);
-    E.SetBox15State_a(QStringLiteral("IL"));
-    E.SetStateID_a(QStringLiteral("12345678"));
-    E.SetBox16StateWages_a(Wages);
-    return E;
+    return TFormsFixture::SampleEmployee(First, Last, Wages);
 }
 
 QList<EmployeeRecord> Employees(int Count, const QString &Last)
