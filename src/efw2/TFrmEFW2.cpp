@@ -450,39 +450,35 @@ void TFrmEFW2::ApplyStates(const TEFW2ControlStates &States)
     ChkFinal->setEnabled(States.Final);
 }
 
+// The free-text fields with their slots, in window order; the masked, state
+// and check fields move one by one.
+QList<std::pair<TFilterEdit *, QString TSubmitterData::*>> TFrmEFW2::TextSlots() const
+{
+    return { { UserID, &TSubmitterData::UserID }, { ResubID, &TSubmitterData::ResubID },
+        { CompanyName, &TSubmitterData::CompanyName }, { LocationAddr, &TSubmitterData::LocationAddr },
+        { DeliveryAddr, &TSubmitterData::DeliveryAddr }, { City, &TSubmitterData::City },
+        { ZipCode, &TSubmitterData::ZipCode }, { ZipCodeExt, &TSubmitterData::ZipCodeExt },
+        { ForeignState, &TSubmitterData::ForeignState }, { ForeignZip, &TSubmitterData::ForeignZip },
+        { CountryCode, &TSubmitterData::CountryCode }, { SubmitName, &TSubmitterData::SubmitName },
+        { SubmitAddr1, &TSubmitterData::SubmitAddr1 }, { SubmitAddr2, &TSubmitterData::SubmitAddr2 },
+        { SubmitCity, &TSubmitterData::SubmitCity }, { SubmitZip, &TSubmitterData::SubmitZip },
+        { SubmitZipExt, &TSubmitterData::SubmitZipExt }, { SubmitFSP, &TSubmitterData::SubmitFSP },
+        { SubmitFPC, &TSubmitterData::SubmitFPC }, { SubmitCC, &TSubmitterData::SubmitCC },
+        { ContactName, &TSubmitterData::ContactName }, { ContactExt, &TSubmitterData::ContactExt },
+        { ContactEmail, &TSubmitterData::ContactEmail }, { PreparerCode, &TSubmitterData::PreparerCode } };
+}
+
 void TFrmEFW2::SettingsToWindow()
 {
     const TSubmitterData D = FSettings.Submitter();
     EIN->SetStoredText(D.EIN);
-    UserID->setText(D.UserID);
     ResubInd->SetChecked(D.ResubInd);
-    ResubID->setText(D.ResubID);
-    CompanyName->setText(D.CompanyName);
-    LocationAddr->setText(D.LocationAddr);
-    DeliveryAddr->setText(D.DeliveryAddr);
-    City->setText(D.City);
     SelectState(StateCode, D.StateCode);
-    ZipCode->setText(D.ZipCode);
-    ZipCodeExt->setText(D.ZipCodeExt);
-    ForeignState->setText(D.ForeignState);
-    ForeignZip->setText(D.ForeignZip);
-    CountryCode->setText(D.CountryCode);
-    SubmitName->setText(D.SubmitName);
-    SubmitAddr1->setText(D.SubmitAddr1);
-    SubmitAddr2->setText(D.SubmitAddr2);
-    SubmitCity->setText(D.SubmitCity);
     SelectState(SubmitState, D.SubmitState);
-    SubmitZip->setText(D.SubmitZip);
-    SubmitZipExt->setText(D.SubmitZipExt);
-    SubmitFSP->setText(D.SubmitFSP);
-    SubmitFPC->setText(D.SubmitFPC);
-    SubmitCC->setText(D.SubmitCC);
-    ContactName->setText(D.ContactName);
     ContactPhone->SetStoredText(D.ContactPhone);
-    ContactExt->setText(D.ContactExt);
-    ContactEmail->setText(D.ContactEmail);
     ContactFax->SetStoredText(D.ContactFax);
-    PreparerCode->setText(D.PreparerCode);
+    for (const auto &[Field, Slot] : TextSlots())
+        Field->setText(D.*Slot);
     ShowTotalRecords();
     ChkSubmitter->setChecked(FSettings.ExcludeSubmitter());
     ChkFinal->setChecked(FSettings.ExcludeFinal());
@@ -492,35 +488,13 @@ TSubmitterData TFrmEFW2::SubmitterFromWindow() const
 {
     TSubmitterData D;
     D.EIN = EIN->StoredText();
-    D.UserID = UserID->text();
     D.ResubInd = ResubInd->Checked();
-    D.ResubID = ResubID->text();
-    D.CompanyName = CompanyName->text();
-    D.LocationAddr = LocationAddr->text();
-    D.DeliveryAddr = DeliveryAddr->text();
-    D.City = City->text();
     D.StateCode = ChosenState(StateCode);
-    D.ZipCode = ZipCode->text();
-    D.ZipCodeExt = ZipCodeExt->text();
-    D.ForeignState = ForeignState->text();
-    D.ForeignZip = ForeignZip->text();
-    D.CountryCode = CountryCode->text();
-    D.SubmitName = SubmitName->text();
-    D.SubmitAddr1 = SubmitAddr1->text();
-    D.SubmitAddr2 = SubmitAddr2->text();
-    D.SubmitCity = SubmitCity->text();
     D.SubmitState = ChosenState(SubmitState);
-    D.SubmitZip = SubmitZip->text();
-    D.SubmitZipExt = SubmitZipExt->text();
-    D.SubmitFSP = SubmitFSP->text();
-    D.SubmitFPC = SubmitFPC->text();
-    D.SubmitCC = SubmitCC->text();
-    D.ContactName = ContactName->text();
     D.ContactPhone = ContactPhone->StoredText();
-    D.ContactExt = ContactExt->text();
-    D.ContactEmail = ContactEmail->text();
     D.ContactFax = ContactFax->StoredText();
-    D.PreparerCode = PreparerCode->text();
+    for (const auto &[Field, Slot] : TextSlots())
+        D.*Slot = Field->text();
     return D;
 }
 

@@ -116,6 +116,7 @@ private:
     QGridLayout *FieldGrid();
     template <typename T> T *AddField(const char *Name, const QString &AccessibleName);
     TFilterEdit *AddText(const char *Name, const QString &AccessibleName, int MaxLength, bool Upper = true);
+    QList<std::pair<TFilterEdit *, QString TSubmitterData::*>> TextSlots() const;
     TFilterEdit *AddDigits(const char *Name, const QString &AccessibleName, int MaxLength);
     TMaskedEdit *AddMasked(const char *Name, const QString &AccessibleName, const QString &Mask);
     TStateEdit *AddState(const char *Name, const QString &AccessibleName);
