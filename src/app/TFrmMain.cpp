@@ -39,8 +39,16 @@
 
 namespace {
 
-const QString VersionText = QStringLiteral("2025.00");
-const QString CompanyFilter = QStringLiteral("Quillmark W-2 Files (*.W225 *.w225)");
+QString CompanyFilter()
+{
+    const QString Mask = QLatin1Char('*') + W2FileExtension();
+    return QStringLiteral("Quillmark W-2 Files (%1 %2)").arg(Mask, Mask.toLower());
+}
+
+QString MainCaption()
+{
+    return QStringLiteral("Quillmark W-2 Version ") + VersionText();
+}
 constexpr int ClientWidth = 624;
 constexpr int ClientHeight = 437;
 
@@ -63,7 +71,7 @@ TFrmMain::TFrmMain(const QStringList &Arguments, QWidget *Parent)
     CreateMenus();
     CreateToolBar();
     CreateMessagePanel();
-    setWindowTitle(QStringLiteral("Quillmark W-2 Version ") + VersionText);
+    setWindowTitle(MainCaption());
     setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
     if (const QScreen *Screen = QGuiApplication::primaryScreen())
         move(Screen->availableGeometry().center() - rect().center());
@@ -260,10 +268,9 @@ void TFrmMain::FormShow()
     Welcome.close();
 
     DeleteUpdateLeftovers(Globals.ProgramDir);
-    setWindowTitle(QStringLiteral("Quillmark W-2 Version ") + VersionText);
+    setWindowTitle(MainCaption());
+    // The record sizes are the data module's, set when it made the two sets.
     TFrmDataModule &Module = Data();
-    Module.RSW3->SetRecSize(608);
-    Module.RSW2->SetRecSize(480);
     connect(&Module, &TFrmDataModule::RecentFileClosed, this,
         [](const QString &Path) { TAppGlobals::Instance().RecentFileList.AddRecentFile(Path); });
     connect(&Module, &TFrmDataModule::RecentMenuNeedsRefresh, this, &TFrmMain::RefreshRecentMenu);
@@ -341,7 +348,7 @@ void TFrmMain::EnableMenuItems(bool EnableIt)
 
 void TFrmMain::UpdateFormCaption()
 {
-    const QString Base = QStringLiteral("Quillmark W-2 Version ") + VersionText;
+    const QString Base = MainCaption();
     TFrmDataModule *Module = TFrmDataModule::Instance();
     if (Module && Module->CompanyFileOpen)
         setWindowTitle(
@@ -387,7 +394,7 @@ void TFrmMain::MnuOpenClick()
 {
     QString Chosen;
     if (TUserInteraction::Current().SelectOpenFile(QStringLiteral("Open Quillmark W-2 File"),
-            TAppGlobals::Instance().DataDir, CompanyFilter, Chosen)) {
+            TAppGlobals::Instance().DataDir, CompanyFilter(), Chosen)) {
         if (!HasCompanyExtension(Chosen))
             MsgBox(QStringLiteral("The selected file is not valid"), AppTitle(), MsgFlag::IconError);
         else
@@ -401,8 +408,7 @@ void TFrmMain::MnuNewClick()
     TFrmNewFileDlg Dialog(this);
     if (Dialog.exec() != QDialog::Accepted || IsBlank(Dialog.NewFileName->text()))
         return;
-    const QString Path
-        = TAppGlobals::Instance().DataDir + Dialog.NewFileName->text() + QStringLiteral(".W225");
+    const QString Path = TAppGlobals::Instance().DataDir + Dialog.NewFileName->text() + W2FileExtension();
     if (QFileInfo::exists(Path)) {
         MsgBox(QStringLiteral("File already exists!"), AppTitle(), MsgFlag::IconError);
         return;
@@ -422,7 +428,7 @@ void TFrmMain::MnuSaveAsClick()
 {
     QString Chosen;
     if (!TUserInteraction::Current().SelectSaveFile(QStringLiteral("Save Quillmark W-2 File As"),
-            TAppGlobals::Instance().DataDir, CompanyFilter, Chosen)) {
+            TAppGlobals::Instance().DataDir, CompanyFilter(), Chosen)) {
         RestoreCurrentFolder();
         return;
     }

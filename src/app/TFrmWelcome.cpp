@@ -1,5 +1,7 @@
 #include "TFrmWelcome.h"
 
+#include "AppInfo.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -23,13 +25,13 @@ TFrmWelcome::TFrmWelcome(QWidget *Parent)
 
     auto *Icon = new QLabel(this);
     Icon->setPixmap(QIcon(QStringLiteral(":/icons/program.svg")).pixmap(64, 64));
-    auto *Product = new QLabel(QStringLiteral("Quillmark W-2 2025 (64-bit)"), this);
+    auto *Product = new QLabel(AppTitle() + QStringLiteral(" (64-bit)"), this);
     Product->setObjectName(QStringLiteral("LblProduct"));
     QFont Bold = Product->font();
     Bold.setBold(true);
     Bold.setPointSize(15);
     Product->setFont(Bold);
-    auto *Version = new QLabel(QStringLiteral("Version 2025.00"), this);
+    auto *Version = new QLabel(QStringLiteral("Version ") + VersionText(), this);
     Version->setObjectName(QStringLiteral("LblVersion"));
 
     auto *Texts = new QVBoxLayout;

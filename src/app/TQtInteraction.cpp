@@ -1,5 +1,7 @@
 #include "TQtInteraction.h"
 
+#include "CompanyFiles.h"
+
 #include "MsgBox.h"
 #include "TFrmMsgWin.h"
 #include "TPasswordDlg.h"
@@ -159,7 +161,7 @@ bool TQtInteraction::SelectSaveFile(
 {
     QFileDialog Dialog(QApplication::activeWindow(), Caption, Folder, Filter);
     Dialog.setAcceptMode(QFileDialog::AcceptSave);
-    Dialog.setDefaultSuffix(QStringLiteral("W225"));
+    Dialog.setDefaultSuffix(W2FileExtension().mid(1));
     // The command asks before replacing a pair itself.
     Dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (Dialog.exec() != QDialog::Accepted || Dialog.selectedFiles().isEmpty())

@@ -1,6 +1,7 @@
 #include "TCli.h"
 
 #include "AppInfo.h"
+#include "CompanyFiles.h"
 #include "TCliReport.h"
 #include "TCompanyDump.h"
 #include "TEFW2Batch.h"
@@ -36,16 +37,17 @@ int TCli::Run(const QStringList &Args)
 int TCli::Help()
 {
     FOut << "Usage: qmrk-w2-cli COMMAND [ARGUMENTS]\n\n"
-         << AppTitle() << ": Forms W-2 and W-3 for tax year 2025, without a display.\n\n"
+         << AppTitle() << ": Forms W-2 and W-3 for tax year " << YearText() << ", without a display.\n\n"
          << "Commands:\n"
             "  --help       show this text\n"
             "  --version    show the program's version\n"
-            "  dump PATH.W225\n"
-            "               print a company (PATH.W225 and the .W325 of the same name)\n"
-            "               as one JSON object {\"employer\": {...}, \"employees\": [...]},\n"
-            "               every field under its name. The files are only read, never\n"
-            "               created, locked or changed. The name must end in .W225,\n"
-            "               in upper case.\n"
+         << QStringLiteral("  dump PATH%1\n"
+                           "               print a company (PATH%1 and the %2 of the same name)\n"
+                           "               as one JSON object {\"employer\": {...}, \"employees\": [...]},\n"
+                           "               every field under its name. The files are only read, never\n"
+                           "               created, locked or changed. The name must end in %1,\n"
+                           "               in upper case.\n")
+                .arg(W2FileExtension(), W3FileExtension())
          << TEFW2Batch::HelpText() << TCliReport::HelpText()
          << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
@@ -55,7 +57,7 @@ int TCli::Help()
 int TCli::Dump(const QStringList &Args)
 {
     if (Args.size() != 1)
-        return Usage(QStringLiteral("dump takes one argument, the path of a .W225 file"));
+        return Usage(QStringLiteral("dump takes one argument, the path of a %1 file").arg(W2FileExtension()));
     TCompanyDump Company;
     if (!Company.Read(Args.first())) {
         FErr << "qmrk-w2-cli: " << Company.Error() << "\n";

@@ -1,5 +1,6 @@
 #include "EFW2Records.h"
 
+#include "AppInfo.h"
 #include "EFW2Ascii.h"
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
@@ -317,7 +318,7 @@ QString BuildRA(const TSubmitterData &S)
 QString BuildRE(const EmployerRecord &E)
 {
     return TLine("RE")
-        .Put(3, 4, QStringLiteral("2025"))
+        .Put(3, 4, YearText())
         .Blank(7, 1)
         .Put(8, 9, DigitsOf(E.EmployerEIN()))
         .Blank(17, 9)

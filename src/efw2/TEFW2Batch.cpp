@@ -1,5 +1,7 @@
 #include "TEFW2Batch.h"
 
+#include "CompanyFiles.h"
+
 #include "EFW2ClientChecks.h"
 #include "EFW2Files.h"
 #include "EFW2Settings.h"
@@ -32,7 +34,7 @@ TEFW2Batch::TEFW2Batch(QTextStream &Out, QTextStream &Err)
 
 QString TEFW2Batch::HelpText()
 {
-    return QStringLiteral("  efw2 --settings QMRK.W2S --out DIR COMPANY.W225 [COMPANY.W225 ...]\n"
+    return QStringLiteral("  efw2 --settings QMRK.W2S --out DIR COMPANY%1 [COMPANY%1 ...]\n"
                           "               write the SSA EFW2 wage report of the companies into DIR,\n"
                           "               with the submitter data of the EFW2 window's settings file.\n"
                           "               One company gives DIR/NAME.txt (RA, RE, RW..., RT, RF);\n"
@@ -44,7 +46,8 @@ QString TEFW2Batch::HelpText()
                           "               refuses, the reason goes to stderr, nothing is written\n"
                           "               and the exit status is 3. A company file that is missing\n"
                           "               or damaged (a record cut short) writes nothing either,\n"
-                          "               with exit status 1.\n");
+                          "               with exit status 1.\n")
+        .arg(W2FileExtension());
 }
 
 bool TEFW2Batch::ParseArguments(const QStringList &Args)
@@ -70,7 +73,8 @@ int TEFW2Batch::Refuse(const QString &Where, const QString &Message)
 int TEFW2Batch::Run(const QStringList &Args)
 {
     if (!ParseArguments(Args)) {
-        FErr << Program << ": efw2 takes --settings FILE, --out DIR and at least one .W225 file\n"
+        FErr << Program << ": efw2 takes --settings FILE, --out DIR and at least one " << W2FileExtension()
+             << " file\n"
              << "Try '" << Program << " --help'.\n";
         return ExitUsage;
     }

@@ -5,18 +5,13 @@
 #include "TRecordSet.h"
 #include "TextUtils.h"
 
-bool CountsAsValidEmployee(const EmployeeRecord &E)
-{
-    return RoundValue(E.Box1Wages(), 2) > 0 || RoundValue(E.Box16StateWages_a(), 2) > 0;
-}
-
 TEFW2Client MakeEFW2Client(const EmployerRecord &Employer, const QList<EmployeeRecord> &Records)
 {
     TEFW2Client Client;
     Client.Employer = Employer;
     Client.RecordCount = int(Records.size());
     for (int I = 0; I < Records.size(); ++I) {
-        if (!CountsAsValidEmployee(Records.at(I)))
+        if (!Records.at(I).CountsAsValid())
             continue;
         Client.Employees.append(Records.at(I));
         Client.RecordNumbers.append(I + 1);

@@ -22,10 +22,6 @@ struct TEFW2Client {
     int ValidCount() const { return int(Employees.size()); }
 };
 
-// Box 1 wages or the first line's box 16 state wages, rounded to cents,
-// above zero: the employees the valid employee count counts.
-bool CountsAsValidEmployee(const EmployeeRecord &Employee);
-
 // The client from records already read.
 TEFW2Client MakeEFW2Client(const EmployerRecord &Employer, const QList<EmployeeRecord> &Records);
 // The open company: CurrentEmployer and every employee record, walked in

@@ -1,5 +1,6 @@
 #include "TFrmW2.h"
 
+#include "AppInfo.h"
 #include "EmployeeRecord.h"
 #include "FormsReviewState.h"
 #include "NumberUtils.h"
@@ -38,7 +39,7 @@ TFrmW2::TFrmW2(TFrmDataModule &Data, QWidget *Parent)
     : TFormWindow(Data, FormWidth, FormHeight, 9, Parent)
 {
     setObjectName(QStringLiteral("FrmW2"));
-    setWindowTitle(QStringLiteral("Form W-2 Wage and Tax Statement 2025"));
+    setWindowTitle(QStringLiteral("Form W-2 Wage and Tax Statement ") + YearText());
     CreateFields();
     DrawForm();
     CreateButtons();
@@ -298,7 +299,7 @@ void TFrmW2::DrawForm()
             Qt::AlignLeft | Qt::AlignBottom },
         { { 1.0, 4.16, 2.0, 0.3 }, QStringLiteral("Wage and Tax Statement"),
             TFormCanvas::CaptionFont(11, true), Qt::AlignLeft | Qt::AlignBottom },
-        { { 3.5, 4.2, 1.0, 0.3333 }, QStringLiteral("2025"), TFormCanvas::CaptionFont(20, true),
+        { { 3.5, 4.2, 1.0, 0.3333 }, YearText(), TFormCanvas::CaptionFont(20, true),
             Qt::AlignLeft | Qt::AlignBottom },
         { { 5.1319, 4.2431, 2.3681, 0.2 },
             QStringLiteral("Department of the Treasury\u2014Internal Revenue Service"),
@@ -406,7 +407,7 @@ void TFrmW2::MarkShown()
 
 void TFrmW2::UpdatePrintButtons()
 {
-    BtnPrintOne->setEnabled(RoundValue(Amount1->Value(), 2) > 0 || RoundValue(Box16a->Value(), 2) > 0);
+    BtnPrintOne->setEnabled(EmployeeRecord::CountsAsValid(Amount1->Value(), Box16a->Value()));
     UpdatePrintAll();
 }
 

@@ -1,5 +1,6 @@
 #include "TFrmW3.h"
 
+#include "AppInfo.h"
 #include "EmployerRecord.h"
 #include "FormsReviewState.h"
 #include "StateCodes.h"
@@ -32,7 +33,7 @@ TFrmW3::TFrmW3(TFrmDataModule &Data, QWidget *Parent)
     : TFormWindow(Data, FormWidth, FormHeight, 10, Parent)
 {
     setObjectName(QStringLiteral("FrmW3"));
-    setWindowTitle(QStringLiteral("Form W-3 Transmittal of Wage and Tax Statements 2025"));
+    setWindowTitle(QStringLiteral("Form W-3 Transmittal of Wage and Tax Statements ") + YearText());
     CreateHeader();
     CreateKinds();
     CreateIdentity();
@@ -294,7 +295,7 @@ void TFrmW3::DrawForm()
             Qt::AlignLeft | Qt::AlignBottom },
         { { 1.0, 5.16, 3.5, 0.33 }, QStringLiteral("Transmittal of Wage and Tax Statements"),
             TFormCanvas::CaptionFont(12, true), Qt::AlignLeft | Qt::AlignBottom },
-        { { 4.8, 5.16, 1.0, 0.36 }, QStringLiteral("2025"), TFormCanvas::CaptionFont(18, true),
+        { { 4.8, 5.16, 1.0, 0.36 }, YearText(), TFormCanvas::CaptionFont(18, true),
             Qt::AlignLeft | Qt::AlignBottom },
         { { 5.8, 5.22, 1.7, 0.3 }, QStringLiteral("Department of the Treasury\nInternal Revenue Service"),
             TFormCanvas::CaptionFont(7), Qt::AlignRight | Qt::AlignVCenter },

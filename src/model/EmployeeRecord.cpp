@@ -1,5 +1,7 @@
 #include "EmployeeRecord.h"
 
+#include "NumberUtils.h"
+
 #include <cstring>
 
 EmployeeRecord::EmployeeRecord()
@@ -22,4 +24,14 @@ void EmployeeRecord::LoadFrom(const char *Buffer)
 void EmployeeRecord::StoreTo(char *Buffer) const
 {
     std::memcpy(Buffer, FData.constData(), RecSize);
+}
+
+bool EmployeeRecord::CountsAsValid(double Box1Wages, double Box16StateWages_a)
+{
+    return RoundValue(Box1Wages, 2) > 0 || RoundValue(Box16StateWages_a, 2) > 0;
+}
+
+bool EmployeeRecord::CountsAsValid() const
+{
+    return CountsAsValid(Box1Wages(), Box16StateWages_a());
 }

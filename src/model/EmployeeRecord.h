@@ -27,6 +27,13 @@ public:
 
     static std::span<const TFieldDef> Fields() { return EmployeeLayout::Fields; }
 
+    // A valid W-2 employee, the one the valid employee count counts, printed
+    // and reported: box 1 wages or the first line's box 16 state wages,
+    // rounded to cents, above zero. The W-2 window asks it of the values on
+    // screen before they are stored.
+    static bool CountsAsValid(double Box1Wages, double Box16StateWages_a);
+    bool CountsAsValid() const;
+
     friend bool operator==(const EmployeeRecord &, const EmployeeRecord &) = default;
 
     QString EmployeeSSN() const { return ReadStr(FData, EmployeeLayout::EmployeeSSN); }

@@ -88,9 +88,9 @@ bool TCompanyDump::Read(const QString &W2File)
         FError = QStringLiteral("no file name was given");
         return false;
     }
-    if (!W2File.endsWith(QLatin1String(W2FileExtension), Qt::CaseSensitive)) {
+    if (!W2File.endsWith(W2FileExtension(), Qt::CaseSensitive)) {
         FError = QStringLiteral("%1: not an employee file (the name must end in %2)")
-                     .arg(W2File, QLatin1String(W2FileExtension));
+                     .arg(W2File, W2FileExtension());
         return false;
     }
     // The file the person named is checked first.

@@ -130,8 +130,7 @@ int TFrmDataModule::ValidEmployeeCount()
 {
     int Count = 0;
     RSW2->ScanRecords(RSW2->RecordCount(), [this, &Count](int) {
-        if (RoundValue(CurrentEmployee.Box1Wages(), 2) > 0
-            || RoundValue(CurrentEmployee.Box16StateWages_a(), 2) > 0)
+        if (CurrentEmployee.CountsAsValid())
             ++Count;
     });
     return Count;

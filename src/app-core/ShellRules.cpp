@@ -1,5 +1,8 @@
 #include "ShellRules.h"
 
+#include "AppInfo.h"
+#include "CompanyFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,7 +19,7 @@ QString CommandLineCompanyFile(const QStringList &Arguments)
         Joined += Argument + QLatin1Char(' ');
     while (Joined.endsWith(QLatin1Char(' ')))
         Joined.chop(1);
-    if (!Joined.endsWith(QLatin1String(".W225"), Qt::CaseSensitive) || !QFileInfo(Joined).isFile())
+    if (!Joined.endsWith(W2FileExtension(), Qt::CaseSensitive) || !QFileInfo(Joined).isFile())
         return QString();
     return QFileInfo(Joined).absoluteFilePath();
 }
@@ -35,24 +38,24 @@ QString PrepareDataDir(const QString &Documents)
 
 QString RegBaseKey(bool DevEnvironment)
 {
-    return DevEnvironment ? QStringLiteral("Software\\QMRKTest\\2025\\")
-                          : QStringLiteral("Software\\QMRK\\2025\\");
+    return QStringLiteral("Software\\%1\\%2\\")
+        .arg(DevEnvironment ? QStringLiteral("QMRKTest") : QStringLiteral("QMRK"), YearText());
 }
 
 void DeleteUpdateLeftovers(const QString &ProgramDir)
 {
-    QFile::remove(ProgramDir + QStringLiteral("QMRK_25.EXE"));
+    QFile::remove(ProgramDir + QStringLiteral("QMRK_%1.EXE").arg(YearDigits()));
     QFile::remove(ProgramDir + QStringLiteral("update.ini"));
 }
 
 bool HasCompanyExtension(const QString &Path)
 {
-    return QFileInfo(Path).fileName().toUpper().endsWith(QLatin1String(".W225"));
+    return QFileInfo(Path).fileName().toUpper().endsWith(W2FileExtension());
 }
 
 QString SaveAsTargetName(const QString &ChosenPath)
 {
     const QString Name = QFileInfo(ChosenPath).fileName();
     const qsizetype Dot = Name.indexOf(QLatin1Char('.'));
-    return (Dot < 0 ? Name : Name.left(Dot)) + QStringLiteral(".W225");
+    return (Dot < 0 ? Name : Name.left(Dot)) + W2FileExtension();
 }

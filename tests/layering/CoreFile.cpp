@@ -1,0 +1,9 @@
+#include "TAppGlobals.h"
+#include "TRecordSet.h"
+
+#include <QString>
+
+QString ProbeCoreFile()
+{
+    return QStringLiteral("core");
+}

@@ -1,0 +1,1 @@
+#include "TFrmEFW2.h"

@@ -1,0 +1,3 @@
+#include "TRecordSet.h"
+
+#include <QtGui/QColor>
