@@ -42,7 +42,9 @@
 
 namespace {
 
-const QString Caption = QStringLiteral("EFW2 - Submitter Information and File Creation Version 2025.00");
+const QString ProcessHint = QStringLiteral("Process the Form and create EFW2 file");
+const QString Caption
+    = QStringLiteral("EFW2 - Submitter Information and File Creation Version ") + VersionText();
 const QString CurrentClientText = QStringLiteral(" Current Client:  ");
 const QString PreparerCodes = QStringLiteral(
     "A = Accounting Firm, L = Self Prepared, S= Service Bureau, P = Parent Company, O = Other");
@@ -332,8 +334,7 @@ void TFrmEFW2::CreateSide(QVBoxLayout *Side)
 {
     BtnHelp = AddButton(
         "BtnHelp", QStringLiteral("&Help"), QStringLiteral("Obtain help on completing this Form"));
-    BtnProcess = AddButton(
-        "BtnProcess", QStringLiteral("&Process"), QStringLiteral("Process the Form and create EFW2 file"));
+    BtnProcess = AddButton("BtnProcess", QStringLiteral("&Process"), ProcessHint);
     BtnReset = AddButton(
         "BtnReset", QStringLiteral("&Reset"), QStringLiteral("Reset the EFW2 file creation process"));
     for (QPushButton *Button : { BtnHelp, BtnProcess, BtnReset })
@@ -351,6 +352,11 @@ void TFrmEFW2::CreateSide(QVBoxLayout *Side)
         ExcludeLayout->addWidget(Box);
     }
     Side->addWidget(Exclude);
+    LblProcessBlock = new QLabel(this);
+    LblProcessBlock->setObjectName(QStringLiteral("LblProcessBlock"));
+    LblProcessBlock->setWordWrap(true);
+    LblProcessBlock->hide();
+    Side->addWidget(LblProcessBlock);
 
     auto *ClientsLabel = new QLabel(QStringLiteral("Clients Processed:"), this);
     MemoClientsProcessed = new QPlainTextEdit(this);
@@ -445,6 +451,11 @@ void TFrmEFW2::ApplyOpeningRules()
 void TFrmEFW2::ApplyStates(const TEFW2ControlStates &States)
 {
     BtnProcess->setEnabled(States.Process);
+    // A disabled Process says why, in its hint and under the boxes.
+    const QString Why = EFW2ProcessBlockText(States.Block);
+    BtnProcess->setToolTip(Why.isEmpty() ? ProcessHint : Why);
+    LblProcessBlock->setText(Why);
+    LblProcessBlock->setVisible(!Why.isEmpty());
     BtnReset->setEnabled(States.Reset);
     ChkSubmitter->setEnabled(States.Submitter);
     ChkFinal->setEnabled(States.Final);
@@ -568,7 +579,7 @@ void TFrmEFW2::ProcessClient()
     // The first client of a multi-client submission: the later ones go without an RA.
     if (Part.ExcludeRF && FSubmission->ClientsProcessed().size() == 1)
         ChkSubmitter->setChecked(true);
-    ApplyStates({ false, BtnReset->isEnabled(), false, false });
+    ApplyStates({ false, BtnReset->isEnabled(), false, false, TEFW2ProcessBlock::ClientProcessed });
 }
 
 void TFrmEFW2::BtnProcessClick()

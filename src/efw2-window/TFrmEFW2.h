@@ -73,6 +73,7 @@ public:
     QPushButton *BtnViewCountryCodes = nullptr;
     QPushButton *BtnHelp = nullptr;
     QPushButton *BtnProcess = nullptr;
+    QLabel *LblProcessBlock = nullptr; // why Process is disabled
     QPushButton *BtnReset = nullptr;
     QPushButton *BtnClose = nullptr;
     QCheckBox *ChkSubmitter = nullptr;

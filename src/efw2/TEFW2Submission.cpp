@@ -64,14 +64,36 @@ qint32 TEFW2Submission::RFCount(const EFW2Settings &Settings, int ValidCount)
     return Settings.LastClientConfirmed() ? Settings.TotalRecords() + ValidCount : ValidCount;
 }
 
+QString EFW2ProcessBlockText(TEFW2ProcessBlock Block)
+{
+    switch (Block) {
+    case TEFW2ProcessBlock::None:
+        break;
+    case TEFW2ProcessBlock::SubmissionComplete:
+        return QStringLiteral("The submission is complete: its last client has been processed. "
+                              "Press Reset to start a new submission.");
+    case TEFW2ProcessBlock::FormsNotReviewed:
+        return QStringLiteral("Process is available once the forms have been reviewed since this "
+                              "company was opened: close the Form W-3 window, and close the Form W-2 "
+                              "window while its Print All button is enabled.");
+    case TEFW2ProcessBlock::ClientProcessed:
+        return QStringLiteral("This client has already been processed in this submission.");
+    }
+    return QString();
+}
+
 TEFW2ControlStates TEFW2Submission::OpeningStates(
     int FormsReviewState, const EFW2Settings &Settings, const QString &EmployerName) const
 {
     TEFW2ControlStates States;
-    States.Process = FormsReviewState == 2 && !Settings.LastClientConfirmed();
     States.Reset = Settings.TotalRecords() > 0;
-    if (HasClient(EmployerName))
-        States.Process = false;
+    if (Settings.LastClientConfirmed())
+        States.Block = TEFW2ProcessBlock::SubmissionComplete;
+    else if (FormsReviewState != 2)
+        States.Block = TEFW2ProcessBlock::FormsNotReviewed;
+    else if (HasClient(EmployerName))
+        States.Block = TEFW2ProcessBlock::ClientProcessed;
+    States.Process = States.Block == TEFW2ProcessBlock::None;
     States.Submitter = States.Final = States.Process;
     // A middle or last client cannot ask for another RA record.
     if (Settings.ExcludeSubmitter() && Settings.ExcludeFinal() && !FClients.isEmpty())
@@ -86,6 +108,8 @@ TEFW2ControlStates TEFW2Submission::ResetStates(int FormsReviewState)
 {
     TEFW2ControlStates States;
     States.Process = FormsReviewState == 2;
+    if (!States.Process)
+        States.Block = TEFW2ProcessBlock::FormsNotReviewed;
     States.Submitter = States.Final = States.Process;
     return States;
 }

@@ -7,12 +7,24 @@
 
 class EFW2Settings;
 
+// Why Process is not available, the first that applies.
+enum class TEFW2ProcessBlock {
+    None, // Process is enabled
+    SubmissionComplete, // the last client ran; Reset starts a new submission
+    FormsNotReviewed, // the W-3 and W-2 windows not both closed after review
+    ClientProcessed, // this client is already in the submission
+};
+
+// The words the window shows for a block: empty for None.
+QString EFW2ProcessBlockText(TEFW2ProcessBlock Block);
+
 // What the EFW2 window enables.
 struct TEFW2ControlStates {
     bool Process = false;
     bool Reset = false;
     bool Submitter = false; // the ChkSubmitter box
     bool Final = false; // the ChkFinal box
+    TEFW2ProcessBlock Block = TEFW2ProcessBlock::None;
 
     friend bool operator==(const TEFW2ControlStates &, const TEFW2ControlStates &) = default;
 };

@@ -237,19 +237,27 @@ void TstEFW2Rules::openingStates_data()
     QTest::addColumn<QStringList>("Clients");
     QTest::addColumn<bool>("MasterHasLines");
     QTest::addColumn<QString>("Expected"); // Process Reset Submitter Final, 1 or 0
-    QTest::newRow("first use") << 2 << 0 << false << false << false << QStringList() << false << "1011";
+    QTest::addColumn<TEFW2ProcessBlock>("Block");
+    using B = TEFW2ProcessBlock;
+    QTest::newRow("first use") << 2 << 0 << false << false << false << QStringList() << false << "1011"
+                               << B::None;
     QTest::newRow("forms reviewed once")
-        << 1 << 0 << false << false << false << QStringList() << false << "0000";
+        << 1 << 0 << false << false << false << QStringList() << false << "0000" << B::FormsNotReviewed;
+    QTest::newRow("forms not reviewed, client already processed")
+        << 0 << 5 << true << true << false << QStringList { "ACME" } << true << "0100" << B::FormsNotReviewed;
     QTest::newRow("middle client") << 2 << 5 << true << true << false << QStringList { "ONE" } << true
-                                   << "1101";
+                                   << "1101" << B::None;
     QTest::newRow("client already processed, any case")
-        << 2 << 5 << true << true << false << QStringList { "acme" } << true << "0100";
-    QTest::newRow("last client confirmed")
-        << 2 << 12 << true << false << true << QStringList { "ONE", "TWO" } << true << "0100";
+        << 2 << 5 << true << true << false << QStringList { "acme" } << true << "0100" << B::ClientProcessed;
+    QTest::newRow("last client confirmed") << 2 << 12 << true << false << true << QStringList { "ONE", "TWO" }
+                                           << true << "0100" << B::SubmissionComplete;
+    QTest::newRow("last client confirmed, forms not reviewed")
+        << 1 << 12 << true << false << true << QStringList { "ONE", "TWO" } << true << "0100"
+        << B::SubmissionComplete;
     QTest::newRow("single-client files")
-        << 2 << 5 << false << false << false << QStringList { "ONE" } << false << "1100";
+        << 2 << 5 << false << false << false << QStringList { "ONE" } << false << "1100" << B::None;
     QTest::newRow("submitter only, master has lines")
-        << 2 << 5 << true << false << false << QStringList { "ONE" } << true << "1111";
+        << 2 << 5 << true << false << false << QStringList { "ONE" } << true << "1111" << B::None;
 }
 
 void TstEFW2Rules::openingStates()
@@ -262,6 +270,7 @@ void TstEFW2Rules::openingStates()
     QFETCH(QStringList, Clients);
     QFETCH(bool, MasterHasLines);
     QFETCH(QString, Expected);
+    QFETCH(TEFW2ProcessBlock, Block);
     QTemporaryDir Dir;
     const QString ClientsFile = Dir.filePath(QStringLiteral("QMRK.CP"));
     if (!Clients.isEmpty())
@@ -281,12 +290,15 @@ void TstEFW2Rules::openingStates()
     const auto Bit = [](bool B) { return B ? QLatin1Char('1') : QLatin1Char('0'); };
     QCOMPARE(QString() + Bit(States.Process) + Bit(States.Reset) + Bit(States.Submitter) + Bit(States.Final),
         Expected);
+    QCOMPARE(States.Block, Block);
+    QCOMPARE(EFW2ProcessBlockText(States.Block).isEmpty(), States.Process);
 }
 
 void TstEFW2Rules::resetStates()
 {
     QCOMPARE(TEFW2Submission::ResetStates(2), (TEFW2ControlStates { true, false, true, true }));
-    QCOMPARE(TEFW2Submission::ResetStates(1), (TEFW2ControlStates { false, false, false, false }));
+    QCOMPARE(TEFW2Submission::ResetStates(1),
+        (TEFW2ControlStates { false, false, false, false, TEFW2ProcessBlock::FormsNotReviewed }));
 }
 
 void TstEFW2Rules::rfCount()

@@ -77,6 +77,8 @@ private:
     void OpenClient(const QString &File, const EmployerRecord &Employer,
         const QList<EmployeeRecord> &Employees, int FormsReviewState = 2);
     void Show();
+    // Process is disabled and says why, in its hint and under the boxes.
+    void CheckProcessBlockShown(const QString &Why);
     // Close, as the person does it; false when the window stayed open.
     bool CloseWindow();
     QStringList FileLines(const QString &Path) const { return CrLfLines(TRecordBytes::ReadFile(Path)); }
@@ -169,6 +171,15 @@ bool TstFrmEFW2::CloseWindow()
 {
     Window->BtnClose->click();
     return !Window->isVisible();
+}
+
+void TstFrmEFW2::CheckProcessBlockShown(const QString &Why)
+{
+    QVERIFY(!Window->BtnProcess->isEnabled());
+    QCOMPARE(Window->BtnProcess->toolTip(), Why);
+    const auto *Label = Window->findChild<QLabel *>(QStringLiteral("LblProcessBlock"));
+    QVERIFY(Label && Label->isVisible());
+    QCOMPARE(Label->text(), Why);
 }
 
 void TstFrmEFW2::captionAndLayout()
@@ -482,9 +493,12 @@ void TstFrmEFW2::singleClient()
     Data->RSW2->SetCurrentRecord(3);
     Data->RSW2->GetRec();
     Show();
+    QCOMPARE(Window->BtnProcess->toolTip(), QStringLiteral("Process the Form and create EFW2 file"));
+    QVERIFY(Window->findChild<QLabel *>(QStringLiteral("LblProcessBlock"))->isHidden());
     Window->BtnProcess->click();
     QCOMPARE(
         Messages(), QStringLiteral("Process Completed.  Total employee records processed for SOLO SHOP = 3"));
+    CheckProcessBlockShown(QStringLiteral("This client has already been processed in this submission."));
     QCOMPARE(Person->MessageBoxes().first().Flags, 0);
     // The employee file is back on the record it was on.
     QCOMPARE(Data->RSW2->CurrentRecord(), 3);
@@ -617,6 +631,8 @@ void TstFrmEFW2::threeClientSubmission()
     QVERIFY(!Window->BtnProcess->isEnabled());
     QVERIFY(!Window->ChkSubmitter->isEnabled() && !Window->ChkFinal->isEnabled());
     QVERIFY(Window->BtnReset->isEnabled());
+    CheckProcessBlockShown(QStringLiteral("The submission is complete: its last client has been processed. "
+                                          "Press Reset to start a new submission."));
     Person->AnswerMsgBox(7);
     Window->BtnReset->click();
     QCOMPARE(Window->TotalRecords->text(), QStringLiteral("12"));
@@ -633,6 +649,7 @@ void TstFrmEFW2::threeClientSubmission()
     QCOMPARE(Window->TotalRecords->text(), QStringLiteral("0"));
     QVERIFY(Window->MemoClientsProcessed->toPlainText().isEmpty());
     QVERIFY(Window->BtnProcess->isEnabled() && !Window->BtnReset->isEnabled());
+    QVERIFY(Window->findChild<QLabel *>(QStringLiteral("LblProcessBlock"))->isHidden());
     QVERIFY(!Window->ChkSubmitter->isChecked() && !Window->ChkFinal->isChecked());
     QVERIFY(Window->ChkSubmitter->isEnabled() && Window->ChkFinal->isEnabled());
     QVERIFY(!Window->Settings().LastClientConfirmed());
@@ -649,6 +666,7 @@ void TstFrmEFW2::clientAlreadyProcessed()
     QVERIFY(!Window->BtnProcess->isEnabled());
     QVERIFY(!Window->ChkSubmitter->isEnabled() && !Window->ChkFinal->isEnabled());
     QCOMPARE(Window->MemoClientsProcessed->toPlainText(), QStringLiteral("acme tool & die co."));
+    CheckProcessBlockShown(QStringLiteral("This client has already been processed in this submission."));
     QVERIFY(CloseWindow());
 }
 
@@ -658,6 +676,9 @@ void TstFrmEFW2::formsNotYetReviewed()
     Show();
     QVERIFY(!Window->BtnProcess->isEnabled());
     QVERIFY(!Window->ChkSubmitter->isEnabled() && !Window->ChkFinal->isEnabled());
+    CheckProcessBlockShown(QStringLiteral(
+        "Process is available once the forms have been reviewed since this company was opened: close the "
+        "Form W-3 window, and close the Form W-2 window while its Print All button is enabled."));
     QVERIFY(CloseWindow());
 }
 
