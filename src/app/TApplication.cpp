@@ -17,7 +17,8 @@ TApplication::TApplication(int &Argc, char **Argv)
 {
     RegisterResources();
     setApplicationName(QStringLiteral("qmrk-w2"));
-    setApplicationDisplayName(AppTitle());
+    // No display name: on X11 Qt appends it to every window title, and the
+    // captions must read exactly as the program sets them.
     setApplicationVersion(AppVersion());
 }
 
