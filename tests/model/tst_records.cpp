@@ -1,4 +1,5 @@
 #include "AnsiCodePage.h"
+#include "CompanyFiles.h"
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "QmrkTestMain.h"
@@ -364,6 +365,8 @@ void AddRecordRows()
 class TstRecords : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void yearBoundNames_data();
+    void yearBoundNames();
     void fieldTable_data();
     void fieldTable();
     void fieldCount_data() { AddRecordRows(); }
@@ -655,6 +658,32 @@ void TstRecords::moneyBytePattern()
     Record.SetBox16StateWages_a(-2.5);
     QCOMPARE(Record.Bytes(), TRecordBytes(480).PutBytes(160, One).PutBytes(400, MinusTwoAndHalf).Bytes());
     QCOMPARE(EmployeeRecord::FromBytes(TRecordBytes(480).PutBytes(160, One)).Box1Wages(), 1.0);
+}
+
+void TstRecords::yearBoundNames_data()
+{
+    QTest::addColumn<int>("Year");
+    QTest::addColumn<QString>("W2Extension");
+    QTest::addColumn<QString>("W3Extension");
+    QTest::newRow("this year") << int(TaxYear) << QStringLiteral(".W225") << QStringLiteral(".W325");
+    QTest::newRow("last year") << int(TaxYear) - 1 << QStringLiteral(".W224") << QStringLiteral(".W324");
+    QTest::newRow("a year ending in 0") << 2030 << QStringLiteral(".W230") << QStringLiteral(".W330");
+    QTest::newRow("a leading zero kept") << 2009 << QStringLiteral(".W209") << QStringLiteral(".W309");
+}
+
+// Every name bound to the tax year is made from the one value.
+void TstRecords::yearBoundNames()
+{
+    QFETCH(int, Year);
+    QFETCH(QString, W2Extension);
+    QFETCH(QString, W3Extension);
+    QCOMPARE(TaxYear, 2025);
+    QCOMPARE(W2FileExtension(Year), W2Extension);
+    QCOMPARE(W3FileExtension(Year), W3Extension);
+    QCOMPARE(W3FileFor(QStringLiteral("/data/Acme.Co") + W2FileExtension()),
+        QStringLiteral("/data/Acme.Co") + W3FileExtension());
+    QCOMPARE(VersionText(), QStringLiteral("2025.00"));
+    QCOMPARE(AppTitle(), QStringLiteral("Quillmark W-2 2025"));
 }
 
 QMRK_TEST_MAIN(TstRecords)
