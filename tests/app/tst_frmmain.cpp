@@ -150,6 +150,8 @@ private Q_SLOTS:
     void openShowsTheEmployerInTheCaption();
     void newCompany_data();
     void newCompany();
+    void newCompanyOnAnAccountWithoutDocuments();
+    void uncreatableDataFolderIsReportedAtStartUp();
     void saveAsCutsTheNameAtTheFirstDot();
     void saveAsOverAnExistingPair_data();
     void saveAsOverAnExistingPair();
@@ -191,6 +193,7 @@ void TstFrmMain::init()
 void TstFrmMain::cleanup()
 {
     Exit();
+    TTestEnvironment::Instance()->RestoreHome();
     const QString Problems = Person->Problems();
     Person.reset();
     Dir.reset();
@@ -483,6 +486,48 @@ void TstFrmMain::newCompany()
         QCOMPARE(Data->FormsReviewState, 0);
         QVERIFY(FileCommandsEnabled());
     }
+}
+
+// A fresh account has no Documents folder, though the system names one:
+// start-up makes the whole data path, and New then makes the pair in it.
+void TstFrmMain::newCompanyOnAnAccountWithoutDocuments()
+{
+    const QString Home = TTestEnvironment::Instance()->UseFreshHome();
+    QCOMPARE(DataDir(), Home + QStringLiteral("/Documents/QMRK/2025/Data/"));
+    QVERIFY(!QFileInfo::exists(Home + QStringLiteral("/Documents")));
+    Start();
+    QVERIFY(Person->MessageBoxes().isEmpty());
+    QVERIFY(QFileInfo(DataDir()).isDir());
+    QCOMPARE(TAppGlobals::Instance().DataDir, DataDir());
+    TModalScript Script;
+    Script
+        .Then<TFrmNewFileDlg>([](TFrmNewFileDlg *Dialog) {
+            QTest::keyClicks(Dialog->NewFileName, QStringLiteral("Acme"));
+            QTest::keyClick(Dialog->NewFileName, Qt::Key_Return);
+        })
+        .Then<TFrmW3>(EnterEmployerAndClose)
+        .Then<TFrmW2>(EnterEmployeeAndClose);
+    Script.Start();
+    Main->MnuNew->trigger();
+    QVERIFY(Script.Done());
+    QVERIFY(Person->MessageBoxes().isEmpty());
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(TRecordBytes::ReadFile(DataDir() + QStringLiteral("Acme.W225")).size(), 480);
+    QCOMPARE(TRecordBytes::ReadFile(DataDir() + QStringLiteral("Acme.W325")).size(), 608);
+}
+
+// Documents is taken by a file: the person learns once, at start-up, which
+// folder could not be made and why.
+void TstFrmMain::uncreatableDataFolderIsReportedAtStartUp()
+{
+    const QString Home = TTestEnvironment::Instance()->UseFreshHome();
+    TRecordBytes::WriteFile(Home + QStringLiteral("/Documents"), { QByteArray("notes") });
+    Start();
+    QCOMPARE(Person->MessageTexts(),
+        QStringList({ QStringLiteral("The folder ") + Home
+            + QStringLiteral("/Documents could not be created:\rNot a directory") }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QVERIFY(!Data->CompanyFileOpen);
 }
 
 void TstFrmMain::saveAsCutsTheNameAtTheFirstDot()

@@ -5,13 +5,13 @@
 #include "TFailingWrites.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
+#include "TUnprivilegedFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <memory>
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -92,26 +92,6 @@ void GuardedWalk(TRecordSet &Set)
 {
     Set.ScanRecords(Set.RecordCount(), [](int) {});
 }
-
-// Permission checks as an ordinary user even when the tests run as root, so
-// a file without write permission really refuses writes.
-class TUnprivilegedFiles {
-public:
-    TUnprivilegedFiles()
-    {
-        FOldGroup = ::setfsgid(65534);
-        FOldUser = ::setfsuid(65534);
-    }
-    ~TUnprivilegedFiles()
-    {
-        ::setfsuid(FOldUser);
-        ::setfsgid(FOldGroup);
-    }
-
-private:
-    int FOldUser;
-    int FOldGroup;
-};
 
 } // namespace
 
