@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "MsgBox.h"
 #include "PasswordCipher.h"
 #include "QmrkGuiTestMain.h"
 #include "TAppGlobals.h"
@@ -78,6 +79,12 @@ QString W3Of(const QString &W2)
 QByteArray PairBytes(const QString &W2)
 {
     return TRecordBytes::ReadFile(W3Of(W2)) + "|" + TRecordBytes::ReadFile(W2);
+}
+
+// The files of a folder, hidden ones too, so a temporary file left behind shows.
+QStringList FilesIn(const QString &Folder)
+{
+    return QDir(Folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 // A new company's employer, just enough to pass the W-3 checks.
@@ -173,6 +180,8 @@ private Q_SLOTS:
     void copiesReopenWithoutAskingThePassword();
     void backupThenRestoreRoundTrip();
     void restoreFromAFolderWithOtherNamesFails();
+    void failedPairCopyLeavesTheTargetPair_data();
+    void failedPairCopyLeavesTheTargetPair();
     void screenshots();
 };
 
@@ -988,6 +997,63 @@ void TstFrmMain::restoreFromAFolderWithOtherNamesFails()
     QCOMPARE(Data->CurrentW2File, Path);
     QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
     QCOMPARE(PairBytes(Path), Before);
+}
+
+void TstFrmMain::failedPairCopyLeavesTheTargetPair_data()
+{
+    QTest::addColumn<QString>("Command");
+    QTest::addColumn<QString>("Reason");
+    // The backup holds only the employee file: nothing may be copied.
+    QTest::newRow("restore, employer file missing in the backup") << "restore"
+                                                                  << "No such file or directory";
+    QTest::newRow("backup, employer file's place taken by a folder") << "backup"
+                                                                     << "Is a directory";
+    QTest::newRow("save as, employer file's place taken by a folder") << "save as"
+                                                                      << "Is a directory";
+}
+
+// A pair copy that fails on its second file must leave the pair it was to
+// replace exactly as it was: never an employee file of one copy beside the
+// employer file of another.
+void TstFrmMain::failedPairCopyLeavesTheTargetPair()
+{
+    QFETCH(QString, Command);
+    QFETCH(QString, Reason);
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    const QString Usb = Folder(QStringLiteral("usb"));
+    const QString Old = MakeCompany(Usb, QStringLiteral("Acme"), "OLD BACKUP");
+    TRecordBytes::WriteFile(Old, { EmployeeBytes("OLDANN") });
+    QVERIFY(QFile::remove(W3Of(Old)));
+    if (Command != QLatin1String("restore"))
+        QVERIFY(QDir().mkpath(W3Of(Old)));
+    const QByteArray Open = PairBytes(Path);
+    const QByteArray Employees = TRecordBytes::ReadFile(Old);
+    const QStringList UsbFiles = FilesIn(Usb);
+    const QStringList CompanyFiles = FilesIn(Folder(QStringLiteral("co")));
+    Start({ Path });
+    if (Command == QLatin1String("save as")) {
+        Person->AnswerSaveFile(Old);
+        Person->AnswerMsgBox(MsgResult::Ok); // replace it
+        Main->MnuSaveAs->trigger();
+    } else {
+        WhenModal<TFrmBackupRestore>([Usb](TFrmBackupRestore *Dialog) {
+            Dialog->Path->setText(Usb);
+            QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+        });
+        (Command == QLatin1String("backup") ? Main->MnuBackup : Main->MnuRestore)->trigger();
+    }
+    const QStringList Shown = Person->MessageTexts();
+    QCOMPARE(Shown.size(), Command == QLatin1String("save as") ? 2 : 1);
+    QCOMPARE(
+        Shown.last(), QStringLiteral("The following error occured during the copy file process:\r") + Reason);
+    QCOMPARE(Person->MessageBoxes().last().Flags, 16);
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentW2File, Path);
+    Main->MnuClose->trigger();
+    QCOMPARE(PairBytes(Path), Open);
+    QCOMPARE(TRecordBytes::ReadFile(Old), Employees);
+    QCOMPARE(FilesIn(Usb), UsbFiles);
+    QCOMPARE(FilesIn(Folder(QStringLiteral("co"))), CompanyFiles);
 }
 
 // Pictures of the main window for a person to look at, when a folder is given.
