@@ -76,8 +76,8 @@ int CopyDescriptor(int From, int To)
     return ::fsync(To) == 0 ? 0 : errno;
 }
 
-// The folder holding Path, flushed so a rename in it survives a power loss;
-// on file systems that refuse it the rename stands all the same.
+} // namespace
+
 void SyncFolderOf(const QString &Path)
 {
     const int Fd = ::open(
@@ -87,8 +87,6 @@ void SyncFolderOf(const QString &Path)
         ::close(Fd);
     }
 }
-
-} // namespace
 
 void RaiseCopyError(const QString &Reason)
 {

@@ -28,6 +28,10 @@ void CheckCopyTarget(const QString &Dest);
 QString StageFileCopy(const QString &Source, const QString &Dest);
 void CommitStagedCopy(const QString &Staged, const QString &Dest);
 
+// Flushes the folder holding Path, so a rename in it survives a power loss;
+// on file systems that refuse it the rename stands all the same.
+void SyncFolderOf(const QString &Path);
+
 // Number of entries (files and folders, hidden ones too) whose names match
 // the wildcard file part of Mask, ignoring letter case: files copied from
 // Windows may be "acme.w324".
