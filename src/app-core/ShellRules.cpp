@@ -2,10 +2,15 @@
 
 #include "AppInfo.h"
 #include "CompanyFiles.h"
+#include "MsgBox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 bool ScreenIsLargeEnough(const QSize &Screen)
 {
@@ -24,16 +29,53 @@ QString CommandLineCompanyFile(const QStringList &Arguments)
     return QFileInfo(Joined).absoluteFilePath();
 }
 
+namespace {
+
+QString SystemReason(int Error)
+{
+    return QString::fromLocal8Bit(std::strerror(Error));
+}
+
+// Empty when Path is a folder now, made here or already there; else why not.
+QString MakeOneFolder(const QByteArray &Path)
+{
+    struct stat Info;
+    if (::stat(Path.constData(), &Info) != 0) {
+        // EEXIST: another program made it meanwhile.
+        if (::mkdir(Path.constData(), 0777) != 0 && errno != EEXIST)
+            return SystemReason(errno);
+        if (::stat(Path.constData(), &Info) != 0)
+            return SystemReason(errno);
+    }
+    return S_ISDIR(Info.st_mode) ? QString() : SystemReason(ENOTDIR);
+}
+
+// Makes Path and every missing folder above it. The first folder that cannot
+// be made is reported with the system's reason, and nothing below it is
+// tried, so the person is told once.
+void MakeFolderPath(const QString &Path)
+{
+    QString Done;
+    for (const QString &Part : QDir(Path).absolutePath().split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        Done += QLatin1Char('/') + Part;
+        const QString Reason = MakeOneFolder(QFile::encodeName(Done));
+        if (!Reason.isEmpty()) {
+            MsgBox(QStringLiteral("The folder %1 could not be created:~%2").arg(Done, Reason), AppTitle(),
+                MsgFlag::IconError);
+            return;
+        }
+    }
+}
+
+} // namespace
+
 QString PrepareDataDir(const QString &Documents)
 {
     const QString Base = Documents.isEmpty() ? QDir::homePath() : Documents;
-    QDir Folder(Base);
-    for (const QString &Part : { QStringLiteral("QMRK"), QStringLiteral("2025"), QStringLiteral("Data") }) {
-        if (!Folder.exists(Part))
-            Folder.mkdir(Part);
-        Folder.cd(Part);
-    }
-    return Base + QStringLiteral("/QMRK/2025/Data/");
+    const QString DataDir = Base + QStringLiteral("/QMRK/%1/Data/").arg(YearText());
+    // A fresh account may have no Documents folder though the system names one.
+    MakeFolderPath(DataDir);
+    return DataDir;
 }
 
 QString RegBaseKey(bool DevEnvironment)

@@ -15,8 +15,9 @@ bool ScreenIsLargeEnough(const QSize &Screen);
 // exactly and the file exists; else empty.
 QString CommandLineCompanyFile(const QStringList &Arguments);
 
-// Documents/QMRK/2025/Data/, each folder created when missing. Without a
-// Documents folder the home folder stands in.
+// Documents/QMRK/2025/Data/, each folder created when missing, Documents
+// itself too. A folder that cannot be made is reported once, with its path
+// and the system's reason. An empty Documents means the home folder.
 QString PrepareDataDir(const QString &Documents);
 
 // The settings key of this program, or of the test settings while tests run.

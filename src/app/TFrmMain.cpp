@@ -443,13 +443,9 @@ void TFrmMain::MnuSaveAsClick()
     }
     TFrmDataModule &Module = Data();
     const QString Source = Module.CurrentW2File;
-    const QString SourceW3 = Module.CurrentW3File;
     CopyWithPairClosed(
         QStringLiteral("Saving ") + Source + QStringLiteral(" as ") + TargetName,
-        [&] {
-            CopyFileChecked(Source, Target, false);
-            CopyFileChecked(SourceW3, W3FileFor(Target), false);
-        },
+        [&] { CopyCompanyPair(Source, Target); },
         [&] {
             if (!CopyFailed) {
                 MsgBox(QStringLiteral("Files have been successfully saved"), AppTitle(), MsgFlag::Ok);
@@ -501,16 +497,10 @@ void TFrmMain::MnuBackupClick()
     QString Folder;
     if (!TFrmBackupRestore::Execute(TFrmBackupRestore::TKind::Backup, Module.CurrentW2File, Folder, this))
         return;
-    const QString Target = AddPathDelimiter(Folder);
     const QString W2File = Module.CurrentW2File;
-    const QString W3File = Module.CurrentW3File;
+    const QString Target = AddPathDelimiter(Folder) + QFileInfo(W2File).fileName();
     CopyWithPairClosed(
-        QStringLiteral("Copying files to ") + Folder,
-        [&] {
-            CopyFileChecked(W2File, Target + QFileInfo(W2File).fileName(), false);
-            CopyFileChecked(W3File, Target + QFileInfo(W3File).fileName(), false);
-        },
-        [] {});
+        QStringLiteral("Copying files to ") + Folder, [&] { CopyCompanyPair(W2File, Target); }, [] {});
     if (!CopyFailed)
         MsgBox(QStringLiteral("Backup completed successfully"), AppTitle(), MsgFlag::Ok);
 }
@@ -521,18 +511,12 @@ void TFrmMain::MnuRestoreClick()
     QString Folder;
     if (!TFrmBackupRestore::Execute(TFrmBackupRestore::TKind::Restore, Module.CurrentW2File, Folder, this))
         return;
-    const QString Source = AddPathDelimiter(Folder);
     const QString W2File = Module.CurrentW2File;
-    const QString W3File = Module.CurrentW3File;
+    const QString Source = AddPathDelimiter(Folder) + QFileInfo(W2File).fileName();
     std::exception_ptr Failure;
     try {
         CopyWithPairClosed(
-            QStringLiteral("Copying files from ") + Folder,
-            [&] {
-                CopyFileChecked(Source + QFileInfo(W2File).fileName(), W2File, false);
-                CopyFileChecked(Source + QFileInfo(W3File).fileName(), W3File, false);
-            },
-            [] {});
+            QStringLiteral("Copying files from ") + Folder, [&] { CopyCompanyPair(Source, W2File); }, [] {});
     } catch (...) {
         Failure = std::current_exception();
     }

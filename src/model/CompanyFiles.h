@@ -13,3 +13,14 @@ QString W3FileExtension(int Year = TaxYear);
 // The employer file of the pair: W2File with its extension (from the last '.'
 // of the file name) replaced by ".W325", or ".W325" added when it has none.
 QString W3FileFor(const QString &W2File);
+
+// Copies the pair of FromW2 (it and its W3FileFor) over the pair of ToW2,
+// both files or neither; Save As, Backup and Restore copy through it. Both
+// sources are checked before anything is written, each is copied beside its
+// target, and only when both copies are on the disk do they take the
+// targets' places, the employee file first. Until the employer file is in
+// place too, a copy of the old employee file is kept aside, and a failure of
+// that last rename puts it back. Clears CopyFailed, or sets it and raises
+// ECopyFileException with the system's reason; the target pair is then as it
+// was, and no temporary file is left.
+void CopyCompanyPair(const QString &FromW2, const QString &ToW2);

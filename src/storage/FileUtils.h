@@ -13,6 +13,25 @@ extern bool CopyFailed;
 // reason.
 void CopyFileChecked(const QString &Source, const QString &Dest, bool FailIfExists);
 
+// Raises the copy error of CopyFileChecked with Reason, setting CopyFailed.
+[[noreturn]] void RaiseCopyError(const QString &Reason);
+
+// The steps of a copy that replaces its target whole or not at all.
+// CheckCopySource raises the copy error unless Source is an existing regular
+// file that can be read; CheckCopyTarget when Dest exists and may not be
+// written (the read-only mark keeps a file from being replaced). StageFileCopy copies Source into a new file
+// beside Dest, every byte on the disk and with Source's permission bits, and returns its path; Dest is not
+// touched, and a failed copy leaves no file behind. CommitStagedCopy renames the staged file to Dest,
+// replacing it. Both raise the copy error.
+void CheckCopySource(const QString &Source);
+void CheckCopyTarget(const QString &Dest);
+QString StageFileCopy(const QString &Source, const QString &Dest);
+void CommitStagedCopy(const QString &Staged, const QString &Dest);
+
+// Flushes the folder holding Path, so a rename in it survives a power loss;
+// on file systems that refuse it the rename stands all the same.
+void SyncFolderOf(const QString &Path);
+
 // Number of entries (files and folders, hidden ones too) whose names match
 // the wildcard file part of Mask, ignoring letter case: files copied from
 // Windows may be "acme.w324".

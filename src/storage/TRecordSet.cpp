@@ -2,11 +2,13 @@
 
 #include "AppInfo.h"
 #include "ERecordFileException.h"
+#include "FileUtils.h"
 #include "MsgBox.h"
 #include "TWaitCursor.h"
 #include "TextUtils.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,6 +18,7 @@
 namespace {
 
 constexpr quint32 AccessRead = 0;
+constexpr quint32 AccessReadWrite = 2;
 constexpr quint32 ShareDenyWrite = 0x20;
 constexpr quint32 ShareDenyNone = 0x40;
 
@@ -515,33 +518,108 @@ void TRecordSet::DeleteRec()
         return;
     EnsureWritable(QStringLiteral("No record can be deleted."));
 
+    if (FOpenMode != AccessReadWrite)
+        throw ERecordFileException(TildeToCR(
+            QStringLiteral("The file %1 is not open for reading and writing.~No record can be deleted.")
+                .arg(FFileName)));
+
     TWaitCursor Wait;
-    int Current = FCurRec;
-    for (int I = Current; I <= FLastRec - 1; ++I) {
+    const int Deleted = FCurRec;
+    const int OldLast = FLastRec;
+    const QByteArray Old = ReadAllRecords();
+    QByteArray Kept = Old;
+    Kept.remove(qint64(Deleted - 1) * FRecSize, FRecSize);
+    ReplaceFileWith(Kept);
+    // Owners see every moved record, as when the records were moved one by one.
+    for (int I = Deleted; I < OldLast; ++I) {
         FCurRec = I + 1;
-        GetRec();
-        SetCurrentRecord(I);
-        WriteAtPosition();
+        std::memcpy(FBuffer.data(), Old.constData() + qint64(I) * FRecSize, size_t(FRecSize));
+        Fire(OnAfterRead);
     }
-    SetCurrentRecord(FLastRec);
-    if (::ftruncate(FFileHandle, FFilePos) != 0)
-        RaiseIoError(QStringLiteral("Unable to shorten the file %1 after deleting a record."), errno);
-    Reopen();
     FLastRec = RecordCount();
-    if (Current > FLastRec)
-        Current = FFirstRec;
-    FCurRec = Current;
+    FCurRec = Deleted > FLastRec ? FFirstRec : Deleted;
     GetRec();
     Fire(OnAfterDelete);
 }
 
-void TRecordSet::Reopen()
+QByteArray TRecordSet::ReadAllRecords() const
+{
+    QByteArray Bytes(qint64(FLastRec) * FRecSize, Qt::Uninitialized);
+    const qint64 Got = ReadFully(FFileHandle, Bytes.data(), Bytes.size(), 0);
+    if (Got < 0)
+        RaiseIoError(QStringLiteral("Unable to read the file %1 to delete a record."), errno);
+    if (Got < Bytes.size())
+        throw ERecordFileException(TildeToCR(
+            QStringLiteral("Unable to delete a record: the file %1 is shorter than its %2 records.~Another "
+                           "program may have changed it.")
+                .arg(FFileName)
+                .arg(FLastRec)));
+    return Bytes;
+}
+
+// The records are not moved down in place: writes that fail half-way would
+// leave an employee twice in the file. Instead the whole new file is written
+// beside the old one and flushed, and only then takes its name, so a failure
+// anywhere before leaves the old file as it was. The new file carries the
+// lock from its first moment under the name, and its descriptor becomes the
+// set's own, opened as the old one was (reading and writing).
+void TRecordSet::ReplaceFileWith(const QByteArray &Bytes)
+{
+    char *Resolved = ::realpath(FFileName.toLocal8Bit().constData(), nullptr);
+    if (!Resolved)
+        RaiseReopenError(SystemReason(errno));
+    // A link is followed: the file it names is replaced, not the link.
+    const QByteArray Target(Resolved);
+    std::free(Resolved);
+    struct stat Open;
+    struct stat Named;
+    if (::fstat(FFileHandle, &Open) != 0)
+        RaiseIoError(QStringLiteral("Unable to measure the file %1."), errno);
+    if (::stat(Target.constData(), &Named) != 0)
+        RaiseReopenError(SystemReason(errno));
+    if (Named.st_dev != Open.st_dev || Named.st_ino != Open.st_ino)
+        RaiseReopenError(QStringLiteral("Another program has put another file in its place."));
+
+    QByteArray Staged = Target + ".delete-XXXXXX";
+    const int Fd = ::mkostemp(Staged.data(), O_CLOEXEC);
+    if (Fd < 0)
+        RaiseIoError(
+            QStringLiteral("Unable to make a new copy of the file %1 without the deleted record."), errno);
+    // The owner is kept where the system allows it (a file of another user
+    // edited by the administrator); the permission bits always.
+    int Error = ::fchown(Fd, Open.st_uid, Open.st_gid) != 0 && errno != EPERM ? errno : 0;
+    if (Error == 0 && ::fchmod(Fd, Open.st_mode & 07777) != 0)
+        Error = errno;
+    if (Error == 0 && ShareTakesLock(FShareMode) && ::flock(Fd, LOCK_EX | LOCK_NB) != 0)
+        Error = errno;
+    if (Error == 0)
+        Error = WriteFully(Fd, Bytes.constData(), Bytes.size(), 0);
+    if (Error == 0 && ::fsync(Fd) != 0)
+        Error = errno;
+    if (Error == 0 && ::rename(Staged.constData(), Target.constData()) != 0)
+        Error = errno;
+    if (Error != 0) {
+        ::close(Fd);
+        ::unlink(Staged.constData());
+        RaiseIoError(
+            QStringLiteral("Unable to write the file %1 without the deleted record; it is unchanged."),
+            Error);
+    }
+    SyncFolderOf(QString::fromLocal8Bit(Target));
+    ::close(FFileHandle);
+    FFileHandle = Fd;
+}
+
+// The name no longer leads to the file that is open (another program removed
+// or replaced it): nothing is deleted, and the set lets go of the file, so
+// nothing more is written where no one will find it.
+void TRecordSet::RaiseReopenError(const QString &Reason)
 {
     ::close(FFileHandle);
-    FFileHandle = OpenShared(FFileName.toLocal8Bit(), OpenFlags(FOpenMode), FShareMode);
-    if (FFileHandle < 0) {
-        const int Error = errno;
-        FActive = false;
-        RaiseIoError(QStringLiteral("Unable to reopen the file %1 after deleting a record."), Error);
-    }
+    FFileHandle = -1;
+    FActive = false;
+    throw ERecordFileException(
+        TildeToCR(QStringLiteral("Unable to reopen the file %1 to delete a record; no record was deleted.~")
+                      .arg(FFileName)
+            + Reason));
 }

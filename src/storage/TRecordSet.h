@@ -26,7 +26,9 @@ using TRecordSetEvent = std::function<void(TRecordSet *Sender)>;
 // Failed reads, writes, truncations and reopens raise ERecordFileException
 // naming the file and the system's reason; LastRecord and the cursor stay
 // true to what is on disk, and a move whose read fails leaves the cursor
-// where it was. A post while BrowseOnly is skipped on purpose.
+// where it was. A post while BrowseOnly is skipped on purpose. DeleteRec
+// replaces the file whole: it fails with every old record in place, or
+// succeeds with all but the deleted one.
 class TRecordSet : public TRecordSetComponent {
     Q_OBJECT
 public:
@@ -109,7 +111,9 @@ private:
     int CreateFile();
     void OpenFailed();
     void BecomeActive();
-    void Reopen();
+    QByteArray ReadAllRecords() const;
+    void ReplaceFileWith(const QByteArray &Bytes);
+    [[noreturn]] void RaiseReopenError(const QString &Reason);
     void ReadAtPosition();
     void ReadMovedFrom(int OldCur, qint64 OldPos);
     void WriteAtPosition();

@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "MsgBox.h"
 #include "PasswordCipher.h"
 #include "QmrkGuiTestMain.h"
 #include "TAppGlobals.h"
@@ -80,6 +81,12 @@ QByteArray PairBytes(const QString &W2)
     return TRecordBytes::ReadFile(W3Of(W2)) + "|" + TRecordBytes::ReadFile(W2);
 }
 
+// The files of a folder, hidden ones too, so a temporary file left behind shows.
+QStringList FilesIn(const QString &Folder)
+{
+    return QDir(Folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
 // A new company's employer, just enough to pass the W-3 checks.
 void EnterEmployerAndClose(TFrmW3 *Window)
 {
@@ -150,6 +157,8 @@ private Q_SLOTS:
     void openShowsTheEmployerInTheCaption();
     void newCompany_data();
     void newCompany();
+    void newCompanyOnAnAccountWithoutDocuments();
+    void uncreatableDataFolderIsReportedAtStartUp();
     void saveAsCutsTheNameAtTheFirstDot();
     void saveAsOverAnExistingPair_data();
     void saveAsOverAnExistingPair();
@@ -171,6 +180,8 @@ private Q_SLOTS:
     void copiesReopenWithoutAskingThePassword();
     void backupThenRestoreRoundTrip();
     void restoreFromAFolderWithOtherNamesFails();
+    void failedPairCopyLeavesTheTargetPair_data();
+    void failedPairCopyLeavesTheTargetPair();
     void screenshots();
 };
 
@@ -191,6 +202,7 @@ void TstFrmMain::init()
 void TstFrmMain::cleanup()
 {
     Exit();
+    TTestEnvironment::Instance()->RestoreHome();
     const QString Problems = Person->Problems();
     Person.reset();
     Dir.reset();
@@ -483,6 +495,48 @@ void TstFrmMain::newCompany()
         QCOMPARE(Data->FormsReviewState, 0);
         QVERIFY(FileCommandsEnabled());
     }
+}
+
+// A fresh account has no Documents folder, though the system names one:
+// start-up makes the whole data path, and New then makes the pair in it.
+void TstFrmMain::newCompanyOnAnAccountWithoutDocuments()
+{
+    const QString Home = TTestEnvironment::Instance()->UseFreshHome();
+    QCOMPARE(DataDir(), Home + QStringLiteral("/Documents/QMRK/2025/Data/"));
+    QVERIFY(!QFileInfo::exists(Home + QStringLiteral("/Documents")));
+    Start();
+    QVERIFY(Person->MessageBoxes().isEmpty());
+    QVERIFY(QFileInfo(DataDir()).isDir());
+    QCOMPARE(TAppGlobals::Instance().DataDir, DataDir());
+    TModalScript Script;
+    Script
+        .Then<TFrmNewFileDlg>([](TFrmNewFileDlg *Dialog) {
+            QTest::keyClicks(Dialog->NewFileName, QStringLiteral("Acme"));
+            QTest::keyClick(Dialog->NewFileName, Qt::Key_Return);
+        })
+        .Then<TFrmW3>(EnterEmployerAndClose)
+        .Then<TFrmW2>(EnterEmployeeAndClose);
+    Script.Start();
+    Main->MnuNew->trigger();
+    QVERIFY(Script.Done());
+    QVERIFY(Person->MessageBoxes().isEmpty());
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(TRecordBytes::ReadFile(DataDir() + QStringLiteral("Acme.W225")).size(), 480);
+    QCOMPARE(TRecordBytes::ReadFile(DataDir() + QStringLiteral("Acme.W325")).size(), 608);
+}
+
+// Documents is taken by a file: the person learns once, at start-up, which
+// folder could not be made and why.
+void TstFrmMain::uncreatableDataFolderIsReportedAtStartUp()
+{
+    const QString Home = TTestEnvironment::Instance()->UseFreshHome();
+    TRecordBytes::WriteFile(Home + QStringLiteral("/Documents"), { QByteArray("notes") });
+    Start();
+    QCOMPARE(Person->MessageTexts(),
+        QStringList({ QStringLiteral("The folder ") + Home
+            + QStringLiteral("/Documents could not be created:\rNot a directory") }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QVERIFY(!Data->CompanyFileOpen);
 }
 
 void TstFrmMain::saveAsCutsTheNameAtTheFirstDot()
@@ -943,6 +997,63 @@ void TstFrmMain::restoreFromAFolderWithOtherNamesFails()
     QCOMPARE(Data->CurrentW2File, Path);
     QCOMPARE(Main->windowTitle(), NoFileCaption + QStringLiteral(" - ACME"));
     QCOMPARE(PairBytes(Path), Before);
+}
+
+void TstFrmMain::failedPairCopyLeavesTheTargetPair_data()
+{
+    QTest::addColumn<QString>("Command");
+    QTest::addColumn<QString>("Reason");
+    // The backup holds only the employee file: nothing may be copied.
+    QTest::newRow("restore, employer file missing in the backup") << "restore"
+                                                                  << "No such file or directory";
+    QTest::newRow("backup, employer file's place taken by a folder") << "backup"
+                                                                     << "Is a directory";
+    QTest::newRow("save as, employer file's place taken by a folder") << "save as"
+                                                                      << "Is a directory";
+}
+
+// A pair copy that fails on its second file must leave the pair it was to
+// replace exactly as it was: never an employee file of one copy beside the
+// employer file of another.
+void TstFrmMain::failedPairCopyLeavesTheTargetPair()
+{
+    QFETCH(QString, Command);
+    QFETCH(QString, Reason);
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    const QString Usb = Folder(QStringLiteral("usb"));
+    const QString Old = MakeCompany(Usb, QStringLiteral("Acme"), "OLD BACKUP");
+    TRecordBytes::WriteFile(Old, { EmployeeBytes("OLDANN") });
+    QVERIFY(QFile::remove(W3Of(Old)));
+    if (Command != QLatin1String("restore"))
+        QVERIFY(QDir().mkpath(W3Of(Old)));
+    const QByteArray Open = PairBytes(Path);
+    const QByteArray Employees = TRecordBytes::ReadFile(Old);
+    const QStringList UsbFiles = FilesIn(Usb);
+    const QStringList CompanyFiles = FilesIn(Folder(QStringLiteral("co")));
+    Start({ Path });
+    if (Command == QLatin1String("save as")) {
+        Person->AnswerSaveFile(Old);
+        Person->AnswerMsgBox(MsgResult::Ok); // replace it
+        Main->MnuSaveAs->trigger();
+    } else {
+        WhenModal<TFrmBackupRestore>([Usb](TFrmBackupRestore *Dialog) {
+            Dialog->Path->setText(Usb);
+            QTest::mouseClick(Dialog->BtnOk, Qt::LeftButton);
+        });
+        (Command == QLatin1String("backup") ? Main->MnuBackup : Main->MnuRestore)->trigger();
+    }
+    const QStringList Shown = Person->MessageTexts();
+    QCOMPARE(Shown.size(), Command == QLatin1String("save as") ? 2 : 1);
+    QCOMPARE(
+        Shown.last(), QStringLiteral("The following error occured during the copy file process:\r") + Reason);
+    QCOMPARE(Person->MessageBoxes().last().Flags, 16);
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->CurrentW2File, Path);
+    Main->MnuClose->trigger();
+    QCOMPARE(PairBytes(Path), Open);
+    QCOMPARE(TRecordBytes::ReadFile(Old), Employees);
+    QCOMPARE(FilesIn(Usb), UsbFiles);
+    QCOMPARE(FilesIn(Folder(QStringLiteral("co"))), CompanyFiles);
 }
 
 // Pictures of the main window for a person to look at, when a folder is given.

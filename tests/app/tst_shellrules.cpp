@@ -2,6 +2,8 @@
 #include "ShellRules.h"
 #include "TAppRegistry.h"
 #include "TRecentFileList.h"
+#include "TScriptedInteraction.h"
+#include "TUnprivilegedFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +22,9 @@ private Q_SLOTS:
     void companyExtension_data();
     void companyExtension();
     void dataFoldersAreCreated();
+    void dataFoldersBelowAMissingDocumentsFolder();
+    void uncreatableDataFolderIsReportedOnce_data();
+    void uncreatableDataFolderIsReportedOnce();
     void updateLeftoversAreDeleted();
 };
 
@@ -161,6 +166,69 @@ void TstShellRules::dataFoldersAreCreated()
     QVERIFY(QDir(DataDir).exists());
     QCOMPARE(PrepareDataDir(Documents.path()), DataDir);
     QCOMPARE(PrepareDataDir(QString()), QDir::homePath() + QStringLiteral("/QMRK/2025/Data/"));
+}
+
+// A fresh account: the system names a Documents folder that is not there.
+void TstShellRules::dataFoldersBelowAMissingDocumentsFolder()
+{
+    QTemporaryDir Home;
+    const QString Documents = Home.filePath(QStringLiteral("Documents"));
+    TScriptedInteraction Person;
+    QCOMPARE(PrepareDataDir(Documents), Documents + QStringLiteral("/QMRK/2025/Data/"));
+    QVERIFY(QFileInfo(Documents + QStringLiteral("/QMRK/2025/Data")).isDir());
+    QVERIFY(Person.MessageBoxes().isEmpty());
+}
+
+void TstShellRules::uncreatableDataFolderIsReportedOnce_data()
+{
+    QTest::addColumn<QString>("Blocker"); // made a regular file, or a folder without write permission
+    QTest::addColumn<bool>("ReadOnly");
+    QTest::addColumn<QString>("Failing"); // the folder the message names
+    QTest::addColumn<QString>("Reason");
+    QTest::newRow("Documents is a file") << "Documents" << false << "Documents"
+                                         << "Not a directory";
+    QTest::newRow("QMRK is a file") << "Documents/QMRK" << false << "Documents/QMRK"
+                                    << "Not a directory";
+    QTest::newRow("Data is a file") << "Documents/QMRK/2025/Data" << false << "Documents/QMRK/2025/Data"
+                                    << "Not a directory";
+    QTest::newRow("read-only Documents") << "Documents" << true << "Documents/QMRK"
+                                         << "Permission denied";
+    QTest::newRow("read-only home") << "" << true << "Documents"
+                                    << "Permission denied";
+}
+
+void TstShellRules::uncreatableDataFolderIsReportedOnce()
+{
+    QFETCH(QString, Blocker);
+    QFETCH(bool, ReadOnly);
+    QFETCH(QString, Failing);
+    QFETCH(QString, Reason);
+    QTemporaryDir Home;
+    const QDir Root(Home.path());
+    const QFile::Permissions Open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    const QFile::Permissions Closed = Open & ~QFile::Permissions(QFile::WriteOwner);
+    const QString Blocked = Root.filePath(Blocker);
+    QVERIFY(QFile::setPermissions(Home.path(), Open));
+    if (ReadOnly) {
+        QVERIFY(Root.mkpath(Blocked));
+        QVERIFY(QFile::setPermissions(Blocked, Closed));
+    } else {
+        QVERIFY(Root.mkpath(QFileInfo(Blocked).path()));
+        QFile File(Blocked);
+        QVERIFY(File.open(QIODevice::WriteOnly));
+    }
+    TScriptedInteraction Person;
+    {
+        TUnprivilegedFiles AsUser;
+        PrepareDataDir(Root.filePath(QStringLiteral("Documents")));
+    }
+    if (ReadOnly)
+        QFile::setPermissions(Blocked, Open);
+    QCOMPARE(Person.MessageTexts(),
+        QStringList({ QStringLiteral("The folder %1 could not be created:\r%2")
+                          .arg(Root.filePath(Failing), Reason) }));
+    QCOMPARE(Person.MessageBoxes().first().Flags, 16);
 }
 
 void TstShellRules::updateLeftoversAreDeleted()

@@ -1,5 +1,7 @@
 #include "CompanyFiles.h"
+#include "ECopyFileException.h"
 #include "ERecordFileException.h"
+#include "FileUtils.h"
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
 #include "TEFW2Client.h"
@@ -10,6 +12,7 @@
 #include "TRecordIndex.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
+#include "TUnprivilegedFiles.h"
 #include "W3Totals.h"
 
 #include <QDir>
@@ -17,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -159,6 +163,8 @@ private Q_SLOTS:
     void destroyingWritesNothing();
     void w3FileFor_data();
     void w3FileFor();
+    void copyCompanyPair_data();
+    void copyCompanyPair();
 
 private:
     void Instrument(TFrmDataModule &Module);
@@ -867,6 +873,112 @@ void TstFrmDataModule::w3FileFor()
     QFETCH(QString, w2);
     QFETCH(QString, w3);
     QCOMPARE(W3FileFor(w2), w3);
+}
+
+namespace {
+
+// What a folder holds, file by file (a folder shows as "/"), hidden files too,
+// so that a temporary file left behind shows.
+QStringList FolderContents(const QString &Folder)
+{
+    QStringList Contents;
+    for (const QFileInfo &Entry :
+        QDir(Folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name))
+        Contents << Entry.fileName() + QLatin1Char('=')
+                + (Entry.isDir() ? QByteArray("/") : TRecordBytes::ReadFile(Entry.filePath())).toHex();
+    return Contents;
+}
+
+} // namespace
+
+void TstFrmDataModule::copyCompanyPair_data()
+{
+    QTest::addColumn<QString>("Setup");
+    QTest::addColumn<QString>("Reason"); // empty: the copy is made
+    QTest::newRow("replaces the pair") << ""
+                                       << "";
+    QTest::newRow("makes a new pair") << "no target"
+                                      << "";
+    QTest::newRow("source employer file missing") << "no source W3"
+                                                  << "No such file or directory";
+    QTest::newRow("source employee file missing") << "no source W2"
+                                                  << "No such file or directory";
+    QTest::newRow("source employer file is a folder") << "source W3 folder"
+                                                      << "Is a directory";
+    QTest::newRow("second copy cut short by a full disk") << "disk full"
+                                                          << "File too large";
+    QTest::newRow("target employer file is read-only") << "read-only target W3"
+                                                       << "Permission denied";
+    // The employee file is already in place when the employer file cannot follow.
+    QTest::newRow("last rename fails") << "target W3 folder"
+                                       << "Is a directory";
+    QTest::newRow("last rename fails, no old employee file") << "target W3 folder, no target W2"
+                                                             << "Is a directory";
+}
+
+void TstFrmDataModule::copyCompanyPair()
+{
+    QFETCH(QString, Setup);
+    QFETCH(QString, Reason);
+    const QString From = FDir->filePath(QStringLiteral("from/Acme.W225"));
+    const QString To = FDir->filePath(QStringLiteral("to/Acme.W225"));
+    QVERIFY(QDir().mkpath(FDir->filePath(QStringLiteral("from"))));
+    QVERIFY(QDir().mkpath(FDir->filePath(QStringLiteral("to"))));
+    // The new employee file is smaller than the new employer file, the old one larger.
+    TRecordBytes::WriteFile(From, { EmployeeBytes("NEWANN") });
+    TRecordBytes::WriteFile(W3FileFor(From), { EmployerBytes({}, "TX") });
+    if (!Setup.contains(QLatin1String("no target"))) {
+        TRecordBytes::WriteFile(To, { EmployeeBytes("OLDANN"), EmployeeBytes("OLDBOB") });
+        TRecordBytes::WriteFile(W3FileFor(To), { EmployerBytes() });
+    }
+    if (Setup == QLatin1String("no source W3") || Setup == QLatin1String("source W3 folder"))
+        QVERIFY(QFile::remove(W3FileFor(From)));
+    if (Setup == QLatin1String("source W3 folder"))
+        QVERIFY(QDir().mkpath(W3FileFor(From)));
+    if (Setup == QLatin1String("no source W2"))
+        QVERIFY(QFile::remove(From));
+    if (Setup.startsWith(QLatin1String("target W3 folder"))) {
+        QFile::remove(W3FileFor(To));
+        QVERIFY(QDir().mkpath(W3FileFor(To)));
+    }
+    const bool AsUser = Setup == QLatin1String("read-only target W3");
+    if (AsUser) {
+        const QFile::Permissions Open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+            | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(FDir->path(), Open));
+        QVERIFY(QFile::setPermissions(FDir->filePath(QStringLiteral("to")), Open | QFile::WriteOther));
+        QVERIFY(QFile::setPermissions(W3FileFor(To), QFile::ReadOwner | QFile::ReadOther));
+    }
+    const QStringList Sources = FolderContents(FDir->filePath(QStringLiteral("from")));
+    const QStringList Targets = FolderContents(FDir->filePath(QStringLiteral("to")));
+
+    rlimit Old;
+    ::getrlimit(RLIMIT_FSIZE, &Old);
+    rlimit Limit = Old;
+    Limit.rlim_cur = 550;
+    if (Setup == QLatin1String("disk full"))
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &Limit) == 0);
+    CopyFailed = !Reason.isEmpty();
+    QString Message;
+    try {
+        std::optional<TUnprivilegedFiles> Unprivileged;
+        if (AsUser)
+            Unprivileged.emplace();
+        CopyCompanyPair(From, To);
+    } catch (const ECopyFileException &Error) {
+        Message = Error.Message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &Old);
+
+    QCOMPARE(FolderContents(FDir->filePath(QStringLiteral("from"))), Sources);
+    QCOMPARE(CopyFailed, !Reason.isEmpty());
+    if (Reason.isEmpty()) {
+        QCOMPARE(Message, QString());
+        QCOMPARE(FolderContents(FDir->filePath(QStringLiteral("to"))), Sources);
+        return;
+    }
+    QCOMPARE(Message, QStringLiteral("The following error occured during the copy file process:\r") + Reason);
+    QCOMPARE(FolderContents(FDir->filePath(QStringLiteral("to"))), Targets);
 }
 
 QMRK_TEST_MAIN(TstFrmDataModule)

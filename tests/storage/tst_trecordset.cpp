@@ -5,13 +5,15 @@
 #include "TFailingWrites.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
+#include "TUnprivilegedFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <memory>
-#include <sys/fsuid.h>
+#include <optional>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -93,26 +95,6 @@ void GuardedWalk(TRecordSet &Set)
     Set.ScanRecords(Set.RecordCount(), [](int) {});
 }
 
-// Permission checks as an ordinary user even when the tests run as root, so
-// a file without write permission really refuses writes.
-class TUnprivilegedFiles {
-public:
-    TUnprivilegedFiles()
-    {
-        FOldGroup = ::setfsgid(65534);
-        FOldUser = ::setfsuid(65534);
-    }
-    ~TUnprivilegedFiles()
-    {
-        ::setfsuid(FOldUser);
-        ::setfsgid(FOldGroup);
-    }
-
-private:
-    int FOldUser;
-    int FOldGroup;
-};
-
 } // namespace
 
 class TstRecordSet : public QObject {
@@ -169,6 +151,9 @@ private Q_SLOTS:
     void scanCutShortReturnsWithoutReading();
     void finishedScanStillReadsOnPop();
     void vanishedFileFailsTheReopenAfterDelete();
+    void deletedFileKeepsItsLockAndPermissions();
+    void failedDeleteLosesNoRecord_data();
+    void failedDeleteLosesNoRecord();
 };
 
 void TstRecordSet::init()
@@ -1011,6 +996,125 @@ void TstRecordSet::vanishedFileFailsTheReopenAfterDelete()
     }
     QVERIFY(!Set->Active());
     QCOMPARE(Person->WaitCursorDepth(), 0);
+}
+
+// The file without the deleted record takes the old one's place: it must be
+// held against other openers as the old one was, and keep who may write it.
+void TstRecordSet::deletedFileKeepsItsLockAndPermissions()
+{
+    auto First = OpenOn(3);
+    First->CloseRecSet();
+    const QFile::Permissions Mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(First->FileName(), Mode));
+    First->SetFileShareMode(TFileShareMode::smShareDenyWrite);
+    First->OpenRecSet();
+    First->SetCurrentRecord(2);
+    Person->AnswerMsgBox(MsgResult::Ok);
+    First->DeleteRec();
+    QCOMPARE(First->LastRecord(), 2);
+    QCOMPARE(
+        QFile::permissions(First->FileName()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), Mode);
+
+    TRecordSet Second;
+    Second.SetRecSize(Size);
+    Second.SetFileName(First->FileName());
+    Second.SetFileShareMode(TFileShareMode::smShareDenyWrite);
+    Second.SetShowOpenMode(false);
+    Second.OpenRecSet();
+    QVERIFY(Second.BrowseOnly());
+    Second.CloseRecSet();
+
+    // The set writes to the file under the name, not to the one it replaced.
+    First->SetCurrentRecord(2);
+    std::memset(First->RecordBuffer() + 1, 'Q', Size - 1);
+    First->PostRec();
+    First->CloseRecSet();
+    QByteArray Changed(Size, 'Q');
+    Changed[0] = char(3);
+    QCOMPARE(ReadFile(First->FileName()), Record(1) + Changed);
+}
+
+void TstRecordSet::failedDeleteLosesNoRecord_data()
+{
+    QTest::addColumn<int>("SizeLimit"); // bytes a file may reach; 0: no limit
+    QTest::addColumn<int>("RefusedAfter"); // moved records read before writes are refused; 0: never
+    QTest::addColumn<bool>("ClosedFolder"); // no new file can be made beside it
+    QTest::addColumn<QString>("Reason"); // empty: the deletion may go through
+    QTest::newRow("disk full at the first moved record") << Size * 3 / 2 << 0 << false << "File too large";
+    QTest::newRow("disk full at the second moved record") << Size * 5 / 2 << 0 << false << "File too large";
+    QTest::newRow("disk full at the third moved record") << Size * 7 / 2 << 0 << false << "File too large";
+    // The disk stops taking writes while the records are moved (a device
+    // pulled out): the deletion may have been made whole before, or not at all.
+    QTest::newRow("writes refused at the second moved record") << 0 << 2 << false << "";
+    QTest::newRow("folder without write permission") << 0 << 0 << true << "Permission denied";
+}
+
+// Five employees, the second deleted, and the writes fail while the later
+// records move down: the file must hold either the five records as they were
+// or the four that remain, never one twice or one lost, and the cursor and
+// buffer must belong to each other.
+void TstRecordSet::failedDeleteLosesNoRecord()
+{
+    QFETCH(int, SizeLimit);
+    QFETCH(int, RefusedAfter);
+    QFETCH(bool, ClosedFolder);
+    QFETCH(QString, Reason);
+    auto Set = OpenOn(5);
+    const QFile::Permissions Open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    Set->SetCurrentRecord(2);
+    Set->GetRec();
+    int Moved = 0;
+    Set->OnAfterRead = [&Moved, RefusedAfter](TRecordSet *Sender) {
+        if (++Moved == RefusedAfter)
+            QVERIFY(MakeWritesFail(*Sender));
+    };
+    rlimit Old;
+    ::getrlimit(RLIMIT_FSIZE, &Old);
+    rlimit Limit = Old;
+    Limit.rlim_cur = rlim_t(SizeLimit);
+    if (SizeLimit > 0)
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &Limit) == 0);
+    if (ClosedFolder)
+        QVERIFY(QFile::setPermissions(Dir->path(), Open & ~QFile::Permissions(QFile::WriteOwner)));
+    Person->AnswerMsgBox(MsgResult::Ok);
+    QString Message;
+    try {
+        std::optional<TUnprivilegedFiles> AsUser;
+        if (ClosedFolder)
+            AsUser.emplace();
+        Set->DeleteRec();
+    } catch (const ERecordFileException &Error) {
+        Message = Error.Message();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &Old);
+    QFile::setPermissions(Dir->path(), Open);
+    Set->OnAfterRead = nullptr;
+    const bool Raised = !Message.isEmpty();
+    if (!Reason.isEmpty())
+        QVERIFY2(Message.contains(Reason), qPrintable(Message));
+    QCOMPARE(QDir(Dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList({ "data.dat" }));
+    QByteArray Remaining = Records(5);
+    Remaining.remove(Size, Size);
+    if (Raised) {
+        // Nothing was read out to the owner: its copy still is record 2.
+        QCOMPARE(Moved, 0);
+        QVERIFY2(Message.contains(Set->FileName()), qPrintable(Message));
+        QCOMPARE(ReadFile(Set->FileName()), Records(5));
+        QCOMPARE(Set->LastRecord(), 5);
+        QCOMPARE(Set->CurrentRecord(), 2);
+        QCOMPARE(BufferRecord(*Set), 2);
+        // Once the disk takes writes again, the deletion goes through.
+        QVERIFY(RestoreReads(*Set));
+        Person->AnswerMsgBox(MsgResult::Ok);
+        Set->DeleteRec();
+    }
+    QCOMPARE(ReadFile(Set->FileName()), Remaining);
+    QCOMPARE(Set->LastRecord(), 4);
+    QCOMPARE(Set->CurrentRecord(), 2);
+    QCOMPARE(BufferRecord(*Set), 3);
+    QCOMPARE(Person->WaitCursorDepth(), 0);
+    Set->CloseRecSet();
 }
 
 QMRK_TEST_MAIN(TstRecordSet)

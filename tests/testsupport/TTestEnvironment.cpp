@@ -58,6 +58,19 @@ QString TTestEnvironment::Settings() const
     return FRoot.filePath(QStringLiteral(".config"));
 }
 
+QString TTestEnvironment::UseFreshHome()
+{
+    const QString Home = FRoot.filePath(QStringLiteral("fresh-home-%1").arg(++FFreshHomes));
+    QDir().mkpath(Home);
+    SetEnv("HOME", Home);
+    return Home;
+}
+
+void TTestEnvironment::RestoreHome()
+{
+    SetEnv("HOME", FRoot.path());
+}
+
 TTestEnvironment *TTestEnvironment::Instance()
 {
     return Current;

@@ -13,9 +13,15 @@ public:
     QString Home() const { return FRoot.path(); }
     QString Documents() const;
     QString Settings() const;
+    // Points HOME at a new empty folder, without Documents, as a fresh
+    // account has; the settings folder stays. Returns the new HOME.
+    QString UseFreshHome();
+    // Puts the test's own HOME back.
+    void RestoreHome();
 
     static TTestEnvironment *Instance();
 
 private:
     QTemporaryDir FRoot;
+    int FFreshHomes = 0;
 };
