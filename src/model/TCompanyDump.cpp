@@ -36,7 +36,8 @@ QString JsonString(const QString &Text)
             Result += QLatin1String("\\t");
             break;
         default:
-            if (Ch.unicode() < 0x20)
+            // DEL and C1 too: a terminal showing the dump acts on them.
+            if (IsControlChar(Ch))
                 Result += QStringLiteral("\\u%1").arg(Ch.unicode(), 4, 16, QLatin1Char('0'));
             else
                 Result += Ch;

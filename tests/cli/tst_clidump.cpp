@@ -173,6 +173,7 @@ private Q_SLOTS:
     void realExecutable();
     void unfitFilesAreRefused_data();
     void unfitFilesAreRefused();
+    void controlCharactersAreShownEscaped();
 
 private:
     QString Path(const QString &Name) const { return FDir->filePath(Name); }
@@ -429,6 +430,34 @@ void TstCliDump::unfitFilesAreRefused()
     QCOMPARE(QString::fromUtf8(Run.Err),
         QStringLiteral("qmrk-w2-cli: ") + Path(File) + THostileFiles::Problem(Kind, Size, MaxSize)
             + QLatin1Char('\n'));
+}
+
+// An employer name of ESC, BEL, DEL and a C1 control (0x81 has no
+// Windows-1252 character) and a file name with ESC: JSON escapes for the
+// name, \x escapes in the warning, nothing a terminal acts on.
+void TstCliDump::controlCharactersAreShownEscaped()
+{
+    TRecordBytes::WriteFile(
+        Path(QStringLiteral("Ac\x1bme.W325")), { TRecordBytes(608).PutStr(44, "\x1b]0;X\x07\x7f\x81!") });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Ac\x1bme.W225")), {}, QByteArray(100, 'x'));
+    const THostileFiles::TCliRun Run = THostileFiles::RunCli(
+        QStringLiteral(QMRK_CLI_PATH), { QStringLiteral("dump"), Path(QStringLiteral("Ac\x1bme.W225")) });
+    QVERIFY(Run.Finished);
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err,
+        "qmrk-w2-cli: warning: " + FDir->path().toUtf8()
+            + "/Ac\\x1bme.W225: a partial record of 100 bytes at the end is ignored\n");
+    QVERIFY2(Run.Out.contains("  \"EmployerName\": \"\\u001b]0;X\\u0007\\u007f\\u0081!\",\n"),
+        Run.Out.constData());
+    for (const char Byte : Run.Out)
+        QVERIFY2(quint8(Byte) >= 0x20 || Byte == '\n', Run.Out.constData());
+    QCOMPARE(QJsonDocument::fromJson(Run.Out)
+                 .object()
+                 .value(QStringLiteral("employer"))
+                 .toObject()
+                 .value(QStringLiteral("EmployerName"))
+                 .toString(),
+        QString::fromUtf16(u"\x1b]0;X\x07\x7f\x81!"));
 }
 
 QMRK_TEST_MAIN(TstCliDump)

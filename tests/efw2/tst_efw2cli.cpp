@@ -100,6 +100,7 @@ private Q_SLOTS:
     void theProgramItself();
     void unfitFilesAreRefused_data();
     void unfitFilesAreRefused();
+    void controlCharactersInNamesAreShownEscaped();
 };
 
 void TstEFW2Cli::init()
@@ -396,6 +397,33 @@ void TstEFW2Cli::unfitFilesAreRefused()
             + QLatin1Char('\n'));
     QVERIFY(!QFile::exists(Out()));
     QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+// A crafted company file's employer name and a file name would drive the
+// terminal (set its title, ring its bell) when printed raw.
+void TstEFW2Cli::controlCharactersInNamesAreShownEscaped()
+{
+    const QString W2
+        = Company(QStringLiteral("Ac\x1bme"), QStringLiteral("ACME\x1b]0;PWNED\x07 CO"), Employees(2));
+    THostileFiles::TCliRun Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args({ W2 }));
+    QVERIFY(Run.Finished);
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err, QByteArray());
+    const QByteArray Target = Out(QStringLiteral("Ac")).toUtf8() + "\\x1bme.txt";
+    QCOMPARE(Run.Out,
+        Target
+            + ": ACME\\x1b]0;PWNED\\x07 CO, 2 employee records, 6 lines\n"
+              "Total employee records: 2\n");
+
+    // The same name twice in one submission: the refusal names it.
+    const QString Again
+        = Company(QStringLiteral("Again"), QStringLiteral("ACME\x1b]0;PWNED\x07 CO"), Employees(1));
+    Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args({ W2, Again }));
+    QCOMPARE(Run.Code, 3);
+    QCOMPARE(Run.Err,
+        "qmrk-w2-cli: " + Again.toUtf8()
+            + ": the client ACME\\x1b]0;PWNED\\x07 CO is already in this submission; a client is processed "
+              "once\n");
 }
 
 QMRK_TEST_MAIN(TstEFW2Cli)

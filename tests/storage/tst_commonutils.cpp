@@ -108,6 +108,8 @@ private Q_SLOTS:
     void tildeToCR_data();
     void tildeToCR();
     void msgBoxShowsConvertedText();
+    void msgBoxShowsControlCharactersEscaped_data();
+    void msgBoxShowsControlCharactersEscaped();
 
     void copyFileCopiesBytes();
     void copyFileOverwritesUnlessFailIfExists();
@@ -762,6 +764,39 @@ void TestCommonUtils::tildeToCR()
     QFETCH(QString, Text);
     QFETCH(QString, Expected);
     QCOMPARE(TildeToCR(Text), Expected);
+}
+
+void TestCommonUtils::msgBoxShowsControlCharactersEscaped_data()
+{
+    QTest::addColumn<QString>("Text");
+    QTest::addColumn<QString>("Shown");
+    QTest::newRow("terminal title and bell from a name")
+        << QStringLiteral("The client ACME\x1b]0;PWNED\x07 is already processed.~Choose another.")
+        << QStringLiteral("The client ACME\\x1b]0;PWNED\\x07 is already processed.\rChoose another.");
+    QTest::newRow("DEL and C1 controls") << QString::fromUtf16(u"A\x7f"
+                                                               u"B\x9b"
+                                                               u"31mC\x80")
+                                         << QStringLiteral("A\\x7fB\\x9b"
+                                                           "31mC\\x80");
+    QTest::newRow("NUL, tab and backspace")
+        << QStringLiteral("A\0B\tC\bD") << QStringLiteral("A\\x00B\\x09C\\x08D");
+    QTest::newRow("line breaks of converted texts stay")
+        << QStringLiteral("One\r\nTwo\rThree~Four") << QStringLiteral("One\r\nTwo\rThree\rFour");
+    QTest::newRow("printable text unchanged") << QString::fromUtf16(u"Caf\u00e9 \u20acuro & Sons \\ 100%")
+                                              << QString::fromUtf16(u"Caf\u00e9 \u20acuro & Sons \\ 100%");
+}
+
+// Names and paths from files reach messages; what the box is given holds no
+// control character but the line breaks the message makes.
+void TestCommonUtils::msgBoxShowsControlCharactersEscaped()
+{
+    QFETCH(QString, Text);
+    QFETCH(QString, Shown);
+    MsgBox(Text, QStringLiteral("Quillmark\x1b[2J"), MsgFlag::IconError);
+    const QList<TAskedCall> Boxes = Interaction.MessageBoxes();
+    QCOMPARE(Boxes.size(), 1);
+    QCOMPARE(Boxes.first().Text, Shown);
+    QCOMPARE(Boxes.first().Caption, QStringLiteral("Quillmark\\x1b[2J"));
 }
 
 void TestCommonUtils::msgBoxShowsConvertedText()
