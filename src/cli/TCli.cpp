@@ -5,6 +5,7 @@
 #include "TCliReport.h"
 #include "TCompanyDump.h"
 #include "TEFW2Batch.h"
+#include "TextUtils.h"
 
 #include <QTextStream>
 
@@ -60,17 +61,17 @@ int TCli::Dump(const QStringList &Args)
         return Usage(QStringLiteral("dump takes one argument, the path of a %1 file").arg(W2FileExtension()));
     TCompanyDump Company;
     if (!Company.Read(Args.first())) {
-        FErr << "qmrk-w2-cli: " << Company.Error() << "\n";
+        FErr << "qmrk-w2-cli: " << EscapeControlChars(Company.Error()) << "\n";
         return 1;
     }
     for (const QString &Warning : Company.Warnings())
-        FErr << "qmrk-w2-cli: warning: " << Warning << "\n";
+        FErr << "qmrk-w2-cli: warning: " << EscapeControlChars(Warning) << "\n";
     FOut << Company.ToJson();
     return 0;
 }
 
 int TCli::Usage(const QString &Problem)
 {
-    FErr << "qmrk-w2-cli: " << Problem << "\nTry 'qmrk-w2-cli --help'.\n";
+    FErr << "qmrk-w2-cli: " << EscapeControlChars(Problem) << "\nTry 'qmrk-w2-cli --help'.\n";
     return 2;
 }

@@ -8,6 +8,7 @@
 #include "TRvRenderPDF.h"
 #include "TSnapshotReader.h"
 #include "TSnapshotWriter.h"
+#include "TextUtils.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -130,7 +131,7 @@ int TCliReport::Run(const QStringList &Args)
     TRequest Request;
     QString Problem;
     if (!Parse(Args, Request, Problem)) {
-        FErr << "qmrk-w2-cli: " << Problem << "\nTry 'qmrk-w2-cli --help'.\n";
+        FErr << "qmrk-w2-cli: " << EscapeControlChars(Problem) << "\nTry 'qmrk-w2-cli --help'.\n";
         return 2;
     }
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
@@ -140,9 +141,9 @@ int TCliReport::Run(const QStringList &Args)
     try {
         Render(Request);
     } catch (const EException &Error) {
-        FErr << "qmrk-w2-cli: " << Error.Message() << "\n";
+        FErr << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
         return 1;
     }
-    FOut << QFileInfo(Request.Output).absoluteFilePath() << "\n";
+    FOut << EscapeControlChars(QFileInfo(Request.Output).absoluteFilePath()) << "\n";
     return 0;
 }

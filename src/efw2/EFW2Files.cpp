@@ -2,6 +2,7 @@
 
 #include "AnsiCodePage.h"
 #include "EInOutError.h"
+#include "FileUtils.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -69,14 +70,12 @@ QByteArray TextFileBytes(const QStringList &Lines)
     return Bytes;
 }
 
-QStringList ReadTextLines(const QString &Path)
+QStringList ReadTextLines(const QString &Path, qint64 MaxSize)
 {
-    QFile File(Path);
-    if (!File.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("Cannot open"), Path, File.errorString());
-    const QByteArray Bytes = File.readAll();
-    if (File.error() != QFileDevice::NoError)
-        Fail(QStringLiteral("Cannot read"), Path, File.errorString());
+    QByteArray Bytes;
+    QString Reason;
+    if (!ReadRegularFile(Path, MaxSize, Bytes, Reason))
+        Fail(QStringLiteral("Cannot read"), Path, Reason);
     QStringList Lines;
     // Split keeps the empty piece after the last line end.
     for (const QByteArray &Line : Bytes.split('\n'))

@@ -16,8 +16,9 @@
 QString ClientFileName(const QString &W3File);
 
 QByteArray TextFileBytes(const QStringList &Lines);
-// The lines of Path; CR LF and LF both end a line.
-QStringList ReadTextLines(const QString &Path);
+// The lines of Path, a file of at most MaxSize bytes; CR LF and LF both end a
+// line.
+QStringList ReadTextLines(const QString &Path, qint64 MaxSize);
 
 // Replaces Path whole or not at all: the lines go to a new file beside it,
 // which then takes the old one's place. With ReadOnly the new file carries

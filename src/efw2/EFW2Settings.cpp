@@ -1,6 +1,7 @@
 #include "EFW2Settings.h"
 
 #include "EInOutError.h"
+#include "FileUtils.h"
 #include "RecordFields.h"
 
 #include <QFile>
@@ -154,13 +155,11 @@ namespace {
 
 QByteArray ReadAll(const QString &Path)
 {
-    QFile File(Path);
-    if (!File.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("Cannot open the EFW2 settings file"), Path, File);
-    const QByteArray Bytes = File.read(EFW2Settings::RecSize);
-    if (File.error() != QFileDevice::NoError)
-        Fail(QStringLiteral("Cannot read the EFW2 settings file"), Path, File);
-    return Bytes;
+    QByteArray Bytes;
+    QString Reason;
+    if (!ReadRegularFile(Path, EFW2Settings::MaxFileSize, Bytes, Reason))
+        throw EInOutError(QStringLiteral("Cannot open the EFW2 settings file %1: %2").arg(Path, Reason));
+    return Bytes.left(EFW2Settings::RecSize);
 }
 
 } // namespace

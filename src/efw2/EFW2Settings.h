@@ -13,6 +13,9 @@
 class EFW2Settings {
 public:
     static constexpr int RecSize = EFW2SettingsLayout::RecSize;
+    // The largest settings file read: the record, and room for bytes after
+    // it, which saving keeps.
+    static constexpr qint64 MaxFileSize = 64 << 10;
 
     // All zeros: every text empty, no records, both boxes clear.
     EFW2Settings();

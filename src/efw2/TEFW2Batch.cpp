@@ -9,6 +9,7 @@
 #include "EInOutError.h"
 #include "SubmitterRules.h"
 #include "TCompanyDump.h"
+#include "TextUtils.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -66,7 +67,7 @@ bool TEFW2Batch::ParseArguments(const QStringList &Args)
 
 int TEFW2Batch::Refuse(const QString &Where, const QString &Message)
 {
-    FErr << Program << ": " << Where << ": " << Message << "\n";
+    FErr << Program << ": " << EscapeControlChars(Where) << ": " << EscapeControlChars(Message) << "\n";
     return ExitRefused;
 }
 
@@ -89,7 +90,7 @@ int TEFW2Batch::Run(const QStringList &Args)
         BuildLines();
         WriteFiles();
     } catch (const EException &Error) {
-        FErr << Program << ": " << Error.Message() << "\n";
+        FErr << Program << ": " << EscapeControlChars(Error.Message()) << "\n";
         return ExitFileError;
     }
     Report();
@@ -181,11 +182,13 @@ void TEFW2Batch::Report()
 {
     qint32 Total = 0;
     for (const TCompany &Company : std::as_const(FCompanies)) {
-        FOut << Company.Target << ": " << Company.Client.Employer.EmployerName() << ", "
+        FOut << EscapeControlChars(Company.Target) << ": "
+             << EscapeControlChars(Company.Client.Employer.EmployerName()) << ", "
              << Company.Client.ValidCount() << " employee records, " << Company.Lines.size() << " lines\n";
         Total += Company.Client.ValidCount();
     }
     if (!FMasterFile.isEmpty())
-        FOut << FMasterFile << ": " << FCompanies.size() << " clients, " << FMasterLines.size() << " lines\n";
+        FOut << EscapeControlChars(FMasterFile) << ": " << FCompanies.size() << " clients, "
+             << FMasterLines.size() << " lines\n";
     FOut << "Total employee records: " << Total << "\n";
 }

@@ -16,10 +16,10 @@ TEFW2Submission::TEFW2Submission(
 void TEFW2Submission::Load()
 {
     if (QFile::exists(FClientsFile))
-        FClients = ReadTextLines(FClientsFile);
+        FClients = ReadTextLines(FClientsFile, MaxClientsFileSize);
     if (QFile::exists(FMasterFile)) {
         SetReadOnly(FMasterFile, false);
-        FMaster = ReadTextLines(FMasterFile);
+        FMaster = ReadTextLines(FMasterFile, MaxMasterFileSize);
     }
 }
 

@@ -38,6 +38,12 @@ class TEFW2Submission {
 public:
     TEFW2Submission(QStringList &MasterList, const QString &ClientsFile, const QString &MasterFile);
 
+    // The largest files taken on loading: thousands of employer names; and
+    // about 260,000 EFW2 lines of 514 bytes, many clients of the largest
+    // company the program keeps.
+    static constexpr qint64 MaxClientsFileSize = qint64(4) << 20;
+    static constexpr qint64 MaxMasterFileSize = qint64(128) << 20;
+
     QString ClientsFile() const { return FClientsFile; }
     QString MasterFile() const { return FMasterFile; }
     const QStringList &ClientsProcessed() const { return FClients; }

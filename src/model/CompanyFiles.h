@@ -24,3 +24,7 @@ QString W3FileFor(const QString &W2File);
 // ECopyFileException with the system's reason; the target pair is then as it
 // was, and no temporary file is left.
 void CopyCompanyPair(const QString &FromW2, const QString &ToW2);
+// The most records each file of the pair holds: the employer file one, but
+// room for more was always given; the employee file the program's limit.
+inline constexpr int MaxEmployerRecords = 1000;
+inline constexpr int MaxEmployeeRecords = 10000;

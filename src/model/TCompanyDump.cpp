@@ -1,7 +1,10 @@
 #include "TCompanyDump.h"
 
 #include "CompanyFiles.h"
+#include "EFileReadException.h"
+#include "FileUtils.h"
 #include "RecordFields.h"
+#include "TRecordSet.h"
 #include "TextUtils.h"
 
 #include <QFile>
@@ -33,7 +36,8 @@ QString JsonString(const QString &Text)
             Result += QLatin1String("\\t");
             break;
         default:
-            if (Ch.unicode() < 0x20)
+            // DEL and C1 too: a terminal showing the dump acts on them.
+            if (IsControlChar(Ch))
                 Result += QStringLiteral("\\u%1").arg(Ch.unicode(), 4, 16, QLatin1Char('0'));
             else
                 Result += Ch;
@@ -99,34 +103,28 @@ bool TCompanyDump::Read(const QString &W2File)
 
 // Only a regular file is opened, and only for reading: a folder or a pipe
 // given by mistake is refused instead of being waited on.
-bool TCompanyDump::ReadFile(const QString &Path, QByteArray &Data)
+bool TCompanyDump::ReadFile(const QString &Path, qint64 MaxSize, QByteArray &Data)
 {
-    const QFileInfo Info(Path);
-    if (!Info.exists()) {
+    if (!QFileInfo::exists(Path)) {
         FError = QStringLiteral("%1: no such file").arg(Path);
         return false;
     }
-    if (!Info.isFile()) {
-        FError = QStringLiteral("%1: not a regular file").arg(Path);
+    QString Reason;
+    try {
+        if (ReadRegularFile(Path, MaxSize, Data, Reason))
+            return true;
+    } catch (const EFileReadException &Unfit) {
+        FError = Unfit.Message();
         return false;
     }
-    QFile File(Path);
-    if (!File.open(QIODevice::ReadOnly)) {
-        FError = QStringLiteral("%1: %2").arg(Path, File.errorString());
-        return false;
-    }
-    Data = File.readAll();
-    if (File.error() != QFileDevice::NoError) {
-        FError = QStringLiteral("%1: %2").arg(Path, File.errorString());
-        return false;
-    }
-    return true;
+    FError = QStringLiteral("%1: %2").arg(Path, Reason);
+    return false;
 }
 
 bool TCompanyDump::ReadEmployer(const QString &Path)
 {
     QByteArray Data;
-    if (!ReadFile(Path, Data))
+    if (!ReadFile(Path, TRecordSet::FileSizeLimit(MaxEmployerRecords, EmployerRecord::RecSize), Data))
         return false;
     if (Data.size() < EmployerRecord::RecSize) {
         FError = QStringLiteral("%1: holds no complete employer record (%2 of %3 bytes)")
@@ -146,7 +144,7 @@ bool TCompanyDump::ReadEmployer(const QString &Path)
 bool TCompanyDump::ReadEmployees(const QString &Path)
 {
     QByteArray Data;
-    if (!ReadFile(Path, Data))
+    if (!ReadFile(Path, TRecordSet::FileSizeLimit(MaxEmployeeRecords, EmployeeRecord::RecSize), Data))
         return false;
     const qsizetype Count = Data.size() / EmployeeRecord::RecSize;
     const qsizetype Rest = Data.size() % EmployeeRecord::RecSize;

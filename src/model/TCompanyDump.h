@@ -29,7 +29,7 @@ public:
     QString ToJson() const;
 
 private:
-    bool ReadFile(const QString &Path, QByteArray &Data);
+    bool ReadFile(const QString &Path, qint64 MaxSize, QByteArray &Data);
     bool ReadEmployer(const QString &Path);
     bool ReadEmployees(const QString &Path);
 

@@ -45,7 +45,7 @@ void TFrmDataModule::SetUpEmployerFile()
     RSW3->SetRecSize(EmployerRecord::RecSize);
     RSW3->SetFileOpenMode(TFileOpenMode::omOpenReadWrite);
     RSW3->SetFileShareMode(TFileShareMode::smShareDenyWrite);
-    RSW3->SetMaxRec(1000);
+    RSW3->SetMaxRec(MaxEmployerRecords);
     RSW3->SetAutoCreate(true);
     // The employee file already tells the person that the pair is read-only.
     RSW3->SetShowOpenMode(false);
@@ -58,7 +58,7 @@ void TFrmDataModule::SetUpEmployeeFile()
     RSW2->SetRecSize(EmployeeRecord::RecSize);
     RSW2->SetFileOpenMode(TFileOpenMode::omOpenReadWrite);
     RSW2->SetFileShareMode(TFileShareMode::smShareDenyWrite);
-    RSW2->SetMaxRec(10000);
+    RSW2->SetMaxRec(MaxEmployeeRecords);
     RSW2->SetAutoCreate(true);
     RSW2->SetShowOpenMode(true);
     RSW2->DelErrText

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "CommitSaveFile.h"
 #include "EReportException.h"
+#include "FileUtils.h"
 #include "TPreviewPageWidget.h"
 #include "TReportInteraction.h"
 #include "TRvRenderHTML.h"
@@ -263,14 +264,24 @@ void TFrmReportPreview::ApplyPreviewSettings()
     RvRenderPreview->SetZoomFactor(Settings.ZoomFactor);
 }
 
+namespace {
+
+std::unique_ptr<QFile> OpenSnapshotFile(const QString &FileName)
+{
+    auto File = std::make_unique<QFile>(FileName);
+    QString Reason;
+    if (!OpenRegularFile(*File, TSnapshotReader::MaxFileSize, Reason))
+        throw EReportException(QStringLiteral("The snapshot %1 cannot be opened: %2")
+                                   .arg(QFileInfo(FileName).absoluteFilePath(), Reason));
+    return File;
+}
+
+} // namespace
+
 void TFrmReportPreview::InitFromRPSystem()
 {
     if (!FInputFileName.isEmpty()) {
-        auto File = std::make_unique<QFile>(FInputFileName);
-        if (!File->open(QIODevice::ReadOnly))
-            throw EReportException(
-                QStringLiteral("The snapshot %1 cannot be opened: %2")
-                    .arg(QFileInfo(FInputFileName).absoluteFilePath(), File->errorString()));
+        auto File = OpenSnapshotFile(FInputFileName);
         // Others may not write it while it is shown: pages are read from it
         // as they are turned to.
         TRvSystem::LockSnapshotFile(*File);
@@ -287,10 +298,7 @@ void TFrmReportPreview::InitFromRPSystem()
 
 void TFrmReportPreview::OpenFile(const QString &FileName)
 {
-    auto File = std::make_unique<QFile>(FileName);
-    if (!File->open(QIODevice::ReadOnly))
-        throw EReportException(QStringLiteral("The snapshot %1 cannot be opened: %2")
-                                   .arg(QFileInfo(FileName).absoluteFilePath(), File->errorString()));
+    auto File = OpenSnapshotFile(FileName);
     // A damaged file is refused here, and the pages shown stay.
     RvRenderPreview->SetStream(File.get(), QFileInfo(FileName).absoluteFilePath());
     FOwnedStream = std::move(File);

@@ -1,6 +1,7 @@
 #include "TReportProject.h"
 
 #include "EReportException.h"
+#include "FileUtils.h"
 
 #include <QColor>
 #include <QFile>
@@ -307,13 +308,13 @@ QString LineAndColumn(const QByteArray &Json, int Offset)
 TReportProject TReportProject::Load(const QString &Path)
 {
     const QString Full = QFileInfo(Path).absoluteFilePath();
-    QFile File(Full);
-    if (!File.exists())
+    if (!QFile::exists(Full))
         throw EReportException(QStringLiteral("The report project %1 does not exist.").arg(Full));
-    if (!File.open(QIODevice::ReadOnly))
-        throw EReportException(
-            QStringLiteral("The report project %1 cannot be read: %2").arg(Full, File.errorString()));
-    return Parse(File.readAll(), Full);
+    QByteArray Json;
+    QString Reason;
+    if (!ReadRegularFile(Full, MaxFileSize, Json, Reason))
+        throw EReportException(QStringLiteral("The report project %1 cannot be read: %2").arg(Full, Reason));
+    return Parse(Json, Full);
 }
 
 TReportProject TReportProject::Parse(const QByteArray &Json, const QString &Path)

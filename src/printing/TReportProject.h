@@ -10,9 +10,13 @@
 // program's own JSON format, described in ReportProjectFormat.md.
 class TReportProject {
 public:
+    // The largest project file read: the tax forms' project is far below.
+    static constexpr qint64 MaxFileSize = qint64(16) << 20;
+
     // Reads and checks the file; a missing, unreadable or malformed file
     // raises EReportException naming the file's full path and, when
-    // malformed, the place of the fault.
+    // malformed, the place of the fault; a pipe, device, folder or file
+    // over MaxFileSize raises EFileReadException.
     static TReportProject Load(const QString &Path);
     // Path: for messages only.
     static TReportProject Parse(const QByteArray &Json, const QString &Path);

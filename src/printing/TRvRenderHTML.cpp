@@ -4,6 +4,7 @@
 #include "EReportException.h"
 #include "TFontMetrics.h"
 #include "TSnapshotReader.h"
+#include "TextUtils.h"
 
 #include <QColor>
 #include <QSaveFile>
@@ -37,6 +38,30 @@ QString Css(QRgb Rgb)
 QString Box(double X, double Y, double W, double H)
 {
     return QStringLiteral("left:%1;top:%2;width:%3;height:%4").arg(Pt(X), Pt(Y), Pt(W), Pt(H));
+}
+
+// A font family as a CSS string: every character but letters, digits, blank,
+// '-' and '_' as a hex escape, so no family can end the string, the
+// declaration or the attribute around it.
+QString CssString(const QString &Text)
+{
+    QString Result(QLatin1Char('\''));
+    for (const char32_t Code : Text.toUcs4()) {
+        const bool Safe = (Code >= 'a' && Code <= 'z') || (Code >= 'A' && Code <= 'Z')
+            || (Code >= '0' && Code <= '9') || Code == ' ' || Code == '-' || Code == '_';
+        if (Safe)
+            Result += QChar(char16_t(Code));
+        else
+            Result += QStringLiteral("\\%1 ").arg(quint32(Code), 0, 16);
+    }
+    return Result + QLatin1Char('\'');
+}
+
+// Text of a page or the title as the document's text: control characters
+// shown escaped, markup characters as entities.
+QString HtmlText(const QString &Text)
+{
+    return EscapeControlChars(Text).toHtmlEscaped();
 }
 
 const char *StyleSheet = "body{margin:0;background:#808080}\n"
@@ -111,10 +136,9 @@ QString TRvRenderHTML::TextHtml(const TReportPage &Page, const TPageItem &Item)
     QString Style = Box(Left, Item.Y, Width, Item.H);
     // With the line box exactly ascent plus descent high, the browser puts
     // the baseline where the painter does: one ascent below the top.
-    Style += QStringLiteral(";line-height:%1;font-family:'%2';font-size:%3pt;text-align:%4;color:%5")
-                 .arg(Pt(Item.H), QString(Font.Family).remove(QLatin1Char('\'')),
-                     QString::number(Font.Size, 'g', 6), QLatin1String(Aligns[int(Item.Align)]),
-                     Css(Item.Color));
+    Style += QStringLiteral(";line-height:%1;font-family:%2;font-size:%3pt;text-align:%4;color:%5")
+                 .arg(Pt(Item.H), CssString(Font.Family), QString::number(Font.Size, 'g', 6),
+                     QLatin1String(Aligns[int(Item.Align)]), Css(Item.Color));
     if (Font.Bold)
         Style += QStringLiteral(";font-weight:bold");
     if (Font.Italic)
@@ -123,7 +147,8 @@ QString TRvRenderHTML::TextHtml(const TReportPage &Page, const TPageItem &Item)
         Style += QStringLiteral(";text-decoration:underline");
     Style += Item.Has(TPageItem::Clipped) && Item.W > 0 ? QStringLiteral(";overflow:hidden")
                                                         : QStringLiteral(";overflow:visible");
-    return QStringLiteral("<div class=\"t\" style=\"%1\">%2</div>\n").arg(Style, Item.Text.toHtmlEscaped());
+    return QStringLiteral("<div class=\"t\" style=\"%1\">%2</div>\n")
+        .arg(Style.toHtmlEscaped(), HtmlText(Item.Text));
 }
 
 void TRvRenderHTML::WritePage(QTextStream &Out, const TReportPage &Page, int Number) const
@@ -158,7 +183,7 @@ void TRvRenderHTML::Render(const TSnapshotReader &Snapshot, const QString &FileN
             QStringLiteral("The HTML file %1 could not be written: %2").arg(FileName, File.errorString()));
     QTextStream Out(&File);
     Out.setEncoding(QStringConverter::Utf8);
-    Out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>" << Title.toHtmlEscaped()
+    Out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\"/>\n<title>" << HtmlText(Title)
         << "</title>\n<style>\n"
         << StyleSheet << "</style>\n</head>\n<body>\n";
     for (int Number = 1; Number <= Snapshot.PageCount(); ++Number) {

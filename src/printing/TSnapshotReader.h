@@ -15,6 +15,10 @@ class QIODevice;
 // stay in memory.
 class TSnapshotReader {
 public:
+    // The largest snapshot file opened: a 10,000-page run of W-2s takes
+    // about 11 MiB, so this leaves room for any run the program makes.
+    static constexpr qint64 MaxFileSize = qint64(1) << 30;
+
     // Name: the file's path or a description, for messages.
     TSnapshotReader(QIODevice &Device, const QString &Name);
 

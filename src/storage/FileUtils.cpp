@@ -1,6 +1,7 @@
 #include "FileUtils.h"
 
 #include "ECopyFileException.h"
+#include "EFileReadException.h"
 #include "MsgBox.h"
 #include "TUserInteraction.h"
 
@@ -23,6 +24,39 @@ namespace {
 std::filesystem::path NativePath(const QString &Path)
 {
     return std::filesystem::path(QFile::encodeName(Path).toStdString());
+}
+
+QString FileKind(mode_t Mode)
+{
+    if (S_ISDIR(Mode))
+        return QStringLiteral("a folder");
+    if (S_ISFIFO(Mode))
+        return QStringLiteral("a named pipe");
+    if (S_ISCHR(Mode))
+        return QStringLiteral("a character device");
+    if (S_ISBLK(Mode))
+        return QStringLiteral("a block device");
+    if (S_ISSOCK(Mode))
+        return QStringLiteral("a socket");
+    return QStringLiteral("of an unknown kind");
+}
+
+[[noreturn]] void Unfit(const QString &Path, const QString &Problem)
+{
+    throw EFileReadException(Path + QLatin1Char(' ') + Problem);
+}
+
+[[noreturn]] void TooLarge(const QString &Path, const QString &Size, qint64 MaxSize)
+{
+    Unfit(Path, QStringLiteral("is too large (%1 bytes; at most %2)").arg(Size).arg(MaxSize));
+}
+
+void CheckFit(const QString &Path, const struct stat &Info, qint64 MaxSize)
+{
+    if (!S_ISREG(Info.st_mode))
+        Unfit(Path, QStringLiteral("is not a regular file (it is %1)").arg(FileKind(Info.st_mode)));
+    if (qint64(Info.st_size) > MaxSize)
+        TooLarge(Path, QString::number(qint64(Info.st_size)), MaxSize);
 }
 
 QString SystemReason(int Error)
@@ -74,6 +108,13 @@ int CopyDescriptor(int From, int To)
         }
     }
     return ::fsync(To) == 0 ? 0 : errno;
+// Closes Fd keeping the errno of the failure that led here.
+int CloseFailed(int Fd)
+{
+    const int Error = errno;
+    ::close(Fd);
+    errno = Error;
+    return -1;
 }
 
 } // namespace
@@ -94,6 +135,87 @@ void RaiseCopyError(const QString &Reason)
     // The misspelling is the message the program has always shown.
     throw ECopyFileException(
         TildeToCR(QStringLiteral("The following error occured during the copy file process:~") + Reason));
+int OpenRegularFile(const QString &Path, int Flags, qint64 MaxSize)
+{
+    const QByteArray Name = QFile::encodeName(Path);
+    struct stat Looked;
+    // Looked at before it is opened: opening some devices already does something.
+    if (::stat(Name.constData(), &Looked) != 0)
+        return -1;
+    CheckFit(Path, Looked, MaxSize);
+    const int Fd = ::open(Name.constData(), Flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (Fd < 0)
+        return -1;
+    struct stat Opened;
+    if (::fstat(Fd, &Opened) != 0)
+        return CloseFailed(Fd);
+    try {
+        CheckFit(Path, Opened, MaxSize);
+        if (Opened.st_dev != Looked.st_dev || Opened.st_ino != Looked.st_ino)
+            Unfit(Path, QStringLiteral("was replaced by another file while it was opened"));
+    } catch (...) {
+        ::close(Fd);
+        throw;
+    }
+    // Reads and writes of the regular file may wait again, as everywhere else.
+    const int Status = ::fcntl(Fd, F_GETFL);
+    if (Status < 0 || ::fcntl(Fd, F_SETFL, Status & ~O_NONBLOCK) != 0)
+        return CloseFailed(Fd);
+    return Fd;
+}
+
+bool OpenRegularFile(QFile &File, qint64 MaxSize, QString &Reason)
+{
+    const int Fd = OpenRegularFile(File.fileName(), O_RDONLY, MaxSize);
+    if (Fd < 0) {
+        Reason = SystemReason(errno);
+        return false;
+    }
+    if (!File.open(Fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(Fd);
+        Reason = File.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ReadRegularFile(const QString &Path, qint64 MaxSize, QByteArray &Data, QString &Reason)
+{
+    const int Fd = OpenRegularFile(Path, O_RDONLY, MaxSize);
+    if (Fd < 0) {
+        Reason = SystemReason(errno);
+        return false;
+    }
+    // One byte more than allowed tells a file that grew after it was looked at.
+    QByteArray Bytes;
+    qint64 Done = 0;
+    int Error = 0;
+    for (;;) {
+        const qint64 Want = qMin<qint64>(MaxSize + 1 - Done, 1 << 20);
+        if (Want <= 0)
+            break;
+        Bytes.resize(Done + Want);
+        const ssize_t Got = ::read(Fd, Bytes.data() + Done, size_t(Want));
+        if (Got < 0 && errno == EINTR)
+            continue;
+        if (Got < 0) {
+            Error = errno;
+            break;
+        }
+        if (Got == 0)
+            break;
+        Done += Got;
+    }
+    ::close(Fd);
+    if (Error != 0) {
+        Reason = SystemReason(Error);
+        return false;
+    }
+    if (Done > MaxSize)
+        TooLarge(Path, QStringLiteral("more than %1").arg(MaxSize), MaxSize);
+    Bytes.resize(Done);
+    Data = Bytes;
+    return true;
 }
 
 void CopyFileChecked(const QString &Source, const QString &Dest, bool FailIfExists)

@@ -1,6 +1,7 @@
 #include "MsgBox.h"
 
 #include "TUserInteraction.h"
+#include "TextUtils.h"
 
 QString TildeToCR(const QString &Text)
 {
@@ -9,9 +10,13 @@ QString TildeToCR(const QString &Text)
     return Result;
 }
 
+// Texts carry names and paths from files; their control characters are shown
+// escaped, never acted on. The line breaks are the message's own: '~', and
+// the CR and LF of texts already converted.
 int MsgBox(const QString &Text, const QString &Caption, int Flags)
 {
-    return TUserInteraction::Current().MessageBox(TildeToCR(Text), Caption, Flags);
+    return TUserInteraction::Current().MessageBox(
+        TildeToCR(EscapeControlChars(Text, TLineBreaks::Keep)), EscapeControlChars(Caption), Flags);
 }
 
 int MsgBoxSafeAnswer(int Flags)

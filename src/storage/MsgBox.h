@@ -28,7 +28,9 @@ constexpr int No = 7;
 // Every '~' becomes one carriage return (no line feed).
 QString TildeToCR(const QString &Text);
 
-// Shows Text after TildeToCR with Caption and Flags; returns the button pressed.
+// Shows Text after TildeToCR with Caption and Flags; returns the button
+// pressed. Control characters other than line breaks are shown escaped
+// ("\x1b").
 int MsgBox(const QString &Text, const QString &Caption, int Flags);
 
 // The answer a box gives when it is closed without a choice (Esc, title bar):

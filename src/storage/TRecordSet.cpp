@@ -1,6 +1,7 @@
 #include "TRecordSet.h"
 
 #include "AppInfo.h"
+#include "EFileReadException.h"
 #include "ERecordFileException.h"
 #include "FileUtils.h"
 #include "MsgBox.h"
@@ -46,34 +47,39 @@ bool ShareTakesLock(quint32 Share)
     return Share <= ShareDenyWrite;
 }
 
-// Opens Path for Access and takes the lock Share asks for. Returns the
-// descriptor, or -1 with errno set (EWOULDBLOCK: another opener holds it).
-int OpenShared(const QByteArray &Path, int Flags, quint32 Share)
-{
-    const int Fd = ::open(Path.constData(), Flags, 0666);
-    if (Fd < 0)
-        return -1;
-    struct stat Info;
-    if (::fstat(Fd, &Info) != 0 || !S_ISREG(Info.st_mode)) {
-        const int Error = S_ISDIR(Info.st_mode) ? EISDIR : EINVAL;
-        ::close(Fd);
-        errno = Error;
-        return -1;
-    }
-    if (ShareTakesLock(Share) && ::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
-        const int Error = errno;
-        ::close(Fd);
-        errno = Error;
-        return -1;
-    }
-    return Fd;
-}
-
 QString OpenFailureText(const QString &FileName, int Error)
 {
     if (Error == EWOULDBLOCK)
         return QStringLiteral("%1: the file is in use by another program").arg(FileName);
     return QStringLiteral("%1: %2").arg(FileName, SystemReason(Error));
+}
+
+// Opens Path for Access, when it is a regular file of at most MaxSize bytes,
+// and takes the lock Share asks for. Returns the descriptor, or -1 with errno
+// set (EWOULDBLOCK: another opener holds it) and Problem naming the file and
+// the reason.
+int OpenShared(const QString &Path, int Flags, quint32 Share, qint64 MaxSize, QString &Problem)
+{
+    int Fd = -1;
+    try {
+        Fd = OpenRegularFile(Path, Flags, MaxSize);
+    } catch (const EFileReadException &Unfit) {
+        Problem = Unfit.Message();
+        errno = EINVAL;
+        return -1;
+    }
+    if (Fd >= 0 && ShareTakesLock(Share) && ::flock(Fd, LOCK_EX | LOCK_NB) != 0) {
+        const int Error = errno;
+        ::close(Fd);
+        errno = Error;
+        Fd = -1;
+    }
+    if (Fd < 0) {
+        const int Error = errno;
+        Problem = OpenFailureText(Path, Error);
+        errno = Error;
+    }
+    return Fd;
 }
 
 qint64 FileSize(int Fd)
@@ -238,11 +244,11 @@ void TRecordSet::OpenRecSet()
 
 bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
 {
-    const QByteArray Path = FFileName.toLocal8Bit();
-    FFileHandle = OpenShared(Path, OpenFlags(Access), Share);
-    if (FFileHandle < 0 && Share == ShareDenyWrite) {
-        FLastOpenError = OpenFailureText(FFileName, errno);
-        FFileHandle = OpenShared(Path, OpenFlags(AccessRead), ShareDenyNone);
+    const qint64 Limit = FileSizeLimit(FMaxRec, FRecSize);
+    FFileHandle = OpenShared(FFileName, OpenFlags(Access), Share, Limit, FLastOpenError);
+    // A file that is no record file at all is not tried again read-only.
+    if (FFileHandle < 0 && Share == ShareDenyWrite && errno != EINVAL) {
+        FFileHandle = OpenShared(FFileName, OpenFlags(AccessRead), ShareDenyNone, Limit, FLastOpenError);
         if (FFileHandle >= 0) {
             FBrowseOnly = true;
             BecomeActive();
@@ -251,12 +257,16 @@ bool TRecordSet::OpenExisting(quint32 Access, quint32 Share)
             return true;
         }
     }
-    if (FFileHandle < 0) {
-        FLastOpenError = OpenFailureText(FFileName, errno);
+    if (FFileHandle < 0)
         return false;
-    }
+    FLastOpenError.clear();
     BecomeActive();
     return true;
+}
+
+qint64 TRecordSet::FileSizeLimit(int MaxRec, int RecSize)
+{
+    return (qint64(qMax(MaxRec, 1)) + 1) * RecSize;
 }
 
 QString TRecordSet::BrowseOnlyMessage() const

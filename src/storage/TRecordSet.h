@@ -90,6 +90,10 @@ public:
     // Why the last open failed (file name and system reason), for callers
     // that report it as text; empty after a successful open.
     QString LastOpenError() const { return FLastOpenError; }
+    // The largest file a set of at most MaxRec records opens: MaxRec records
+    // and one more, so a record cut short at the end is still opened. Larger
+    // files are none of this program's.
+    static qint64 FileSizeLimit(int MaxRec, int RecSize);
     // What the person is told when the file falls back to browse only.
     QString BrowseOnlyMessage() const;
 

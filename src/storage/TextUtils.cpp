@@ -106,3 +106,23 @@ QString AddPathDelimiter(const QString &Path)
 {
     return Path.endsWith(QLatin1Char('/')) ? Path : Path + QLatin1Char('/');
 }
+
+bool IsControlChar(QChar Ch)
+{
+    const char16_t Code = Ch.unicode();
+    return Code < 0x20 || (Code >= 0x7F && Code <= 0x9F);
+}
+
+QString EscapeControlChars(const QString &Text, TLineBreaks LineBreaks)
+{
+    QString Result;
+    Result.reserve(Text.size());
+    for (QChar Ch : Text) {
+        const bool LineBreak = Ch == QLatin1Char('\r') || Ch == QLatin1Char('\n');
+        if (IsControlChar(Ch) && !(LineBreak && LineBreaks == TLineBreaks::Keep))
+            Result += QStringLiteral("\\x%1").arg(Ch.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            Result += Ch;
+    }
+    return Result;
+}

@@ -28,3 +28,12 @@ QString DoubleAmpersands(const QString &Text);
 int IndexOfText(const QString &Text, const QStringList &List, int HighIndex);
 // Path with a trailing '/' added when missing.
 QString AddPathDelimiter(const QString &Path);
+
+// Control characters: C0 (U+0000 to U+001F), DEL and C1 (U+0080 to U+009F),
+// which a terminal acts on instead of showing.
+bool IsControlChar(QChar Ch);
+enum class TLineBreaks { Escape, Keep };
+// Text with every control character written as \xHH (ESC as \x1b), so text
+// taken from a file can be shown on a terminal or in a message box without
+// acting on it. Keep leaves CR and LF, the line breaks a message makes.
+QString EscapeControlChars(const QString &Text, TLineBreaks LineBreaks = TLineBreaks::Escape);

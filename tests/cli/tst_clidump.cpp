@@ -3,6 +3,7 @@
 #include "QmrkTestMain.h"
 #include "TCli.h"
 #include "TFrmDataModule.h"
+#include "THostileFiles.h"
 #include "TRecordBytes.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
@@ -170,6 +171,9 @@ private Q_SLOTS:
     void errors_data();
     void errors();
     void realExecutable();
+    void unfitFilesAreRefused_data();
+    void unfitFilesAreRefused();
+    void controlCharactersAreShownEscaped();
 
 private:
     QString Path(const QString &Name) const { return FDir->filePath(Name); }
@@ -318,8 +322,9 @@ void TstCliDump::errors_data()
                                    << QStringLiteral("NoW3.W325: no such file") << false;
     QTest::newRow("missing pair") << QStringList { Dump, QStringLiteral("Nothing.W225") } << 1
                                   << QStringLiteral("Nothing.W225: no such file") << false;
-    QTest::newRow(".W225 is a folder") << QStringList { Dump, QStringLiteral("Folder.W225") } << 1
-                                       << QStringLiteral("Folder.W225: not a regular file") << false;
+    QTest::newRow(".W225 is a folder")
+        << QStringList { Dump, QStringLiteral("Folder.W225") } << 1
+        << QStringLiteral("Folder.W225 is not a regular file (it is a folder)") << false;
     QTest::newRow("short .W325") << QStringList { Dump, QStringLiteral("Short.W225") } << 1
                                  << QStringLiteral(
                                         "Short.W325: holds no complete employer record (100 of 608 bytes)")
@@ -381,6 +386,78 @@ void TstCliDump::realExecutable()
                          "uro\""));
     QVERIFY(!QJsonDocument::fromJson(Out).isNull());
     QVERIFY(Cli.readAllStandardError().contains("partial record of 100 bytes"));
+}
+
+void TstCliDump::unfitFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::addColumn<qint64>("MaxSize");
+    // 10000 employee records of 480 bytes and one more; 1000 employer
+    // records of 608 and one more.
+    QTest::newRow("employees: named pipe") << "Acme.W225"
+                                           << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("employees: endless device") << "Acme.W225"
+                                               << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("employees: one byte over") << "Acme.W225"
+                                              << "oversized" << qint64(4800481) << qint64(4800480);
+    QTest::newRow("employees: sparse 64 GiB") << "Acme.W225"
+                                              << "oversized" << (qint64(64) << 30) << qint64(4800480);
+    QTest::newRow("employer: named pipe") << "Acme.W325"
+                                          << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("employer: endless device") << "Acme.W325"
+                                              << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("employer: one byte over") << "Acme.W325"
+                                             << "oversized" << qint64(608609) << qint64(608608);
+}
+
+// The installed tool, killed when it hangs: a pipe or a device named as a
+// company file made it wait forever or read until memory ran out.
+void TstCliDump::unfitFilesAreRefused()
+{
+    QFETCH(QString, File);
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QFETCH(qint64, MaxSize);
+    WriteFixture(QStringLiteral("Acme"));
+    THostileFiles::Make(Path(File), Kind, Size);
+    const THostileFiles::TCliRun Run = THostileFiles::RunCli(
+        QStringLiteral(QMRK_CLI_PATH), { QStringLiteral("dump"), Path(QStringLiteral("Acme.W225")) });
+    QVERIFY2(Run.Finished, "the tool waited on the file");
+    QCOMPARE(Run.Code, 1);
+    QCOMPARE(Run.Out, QByteArray());
+    QCOMPARE(QString::fromUtf8(Run.Err),
+        QStringLiteral("qmrk-w2-cli: ") + Path(File) + THostileFiles::Problem(Kind, Size, MaxSize)
+            + QLatin1Char('\n'));
+}
+
+// An employer name of ESC, BEL, DEL and a C1 control (0x81 has no
+// Windows-1252 character) and a file name with ESC: JSON escapes for the
+// name, \x escapes in the warning, nothing a terminal acts on.
+void TstCliDump::controlCharactersAreShownEscaped()
+{
+    TRecordBytes::WriteFile(
+        Path(QStringLiteral("Ac\x1bme.W325")), { TRecordBytes(608).PutStr(44, "\x1b]0;X\x07\x7f\x81!") });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Ac\x1bme.W225")), {}, QByteArray(100, 'x'));
+    const THostileFiles::TCliRun Run = THostileFiles::RunCli(
+        QStringLiteral(QMRK_CLI_PATH), { QStringLiteral("dump"), Path(QStringLiteral("Ac\x1bme.W225")) });
+    QVERIFY(Run.Finished);
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err,
+        "qmrk-w2-cli: warning: " + FDir->path().toUtf8()
+            + "/Ac\\x1bme.W225: a partial record of 100 bytes at the end is ignored\n");
+    QVERIFY2(Run.Out.contains("  \"EmployerName\": \"\\u001b]0;X\\u0007\\u007f\\u0081!\",\n"),
+        Run.Out.constData());
+    for (const char Byte : Run.Out)
+        QVERIFY2(quint8(Byte) >= 0x20 || Byte == '\n', Run.Out.constData());
+    QCOMPARE(QJsonDocument::fromJson(Run.Out)
+                 .object()
+                 .value(QStringLiteral("employer"))
+                 .toObject()
+                 .value(QStringLiteral("EmployerName"))
+                 .toString(),
+        QString::fromUtf16(u"\x1b]0;X\x07\x7f\x81!"));
 }
 
 QMRK_TEST_MAIN(TstCliDump)

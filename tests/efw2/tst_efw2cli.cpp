@@ -2,6 +2,7 @@
 #include "TCli.h"
 #include "TEFW2Fixtures.h"
 #include "TExpectedLine.h"
+#include "THostileFiles.h"
 #include "TRecordBytes.h"
 #include "TSubmitterBreaks.h"
 
@@ -42,6 +43,10 @@ QMap<QString, QByteArray> Snapshot(const QString &Folder)
             for (auto It = Inner.cbegin(); It != Inner.cend(); ++It)
                 Result.insert(Entry.fileName() + QLatin1Char('/') + It.key(), It.value());
             Result.insert(Entry.fileName(), QByteArray("<folder>"));
+        } else if (!Entry.isFile() || Entry.size() > (qint64(1) << 26)) {
+            // A pipe, a device or a sparse giant: reading it would wait,
+            // never end or take all memory.
+            Result.insert(Entry.fileName(), "<" + QByteArray::number(Entry.size()) + " bytes>");
         } else {
             Result.insert(Entry.fileName(),
                 TRecordBytes::ReadFile(Entry.filePath()) + "|"
@@ -93,6 +98,9 @@ private Q_SLOTS:
     void wrongCommandLines_data();
     void wrongCommandLines();
     void theProgramItself();
+    void unfitFilesAreRefused_data();
+    void unfitFilesAreRefused();
+    void controlCharactersInNamesAreShownEscaped();
 };
 
 void TstEFW2Cli::init()
@@ -332,6 +340,90 @@ void TstEFW2Cli::theProgramItself()
     QVERIFY(Cli.waitForFinished(60000));
     QCOMPARE(Cli.exitCode(), 3);
     QVERIFY(Cli.readAllStandardError().contains("BSO User ID must be 8 characters."));
+}
+
+void TstEFW2Cli::unfitFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::addColumn<qint64>("MaxSize");
+    const qint64 Huge = qint64(64) << 30;
+    // The settings file is its 564-byte record with room after it, 64 KiB;
+    // the company files hold at most 1000 employer and 10000 employee
+    // records, and one more.
+    QTest::newRow("settings: named pipe") << "QMRK.W2S"
+                                          << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("settings: endless device") << "QMRK.W2S"
+                                              << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("settings: folder") << "QMRK.W2S"
+                                      << "folder" << qint64(0) << qint64(0);
+    QTest::newRow("settings: one byte over") << "QMRK.W2S"
+                                             << "oversized" << qint64(65537) << qint64(65536);
+    QTest::newRow("settings: sparse 64 GiB") << "QMRK.W2S"
+                                             << "oversized" << Huge << qint64(65536);
+    QTest::newRow("employees: named pipe") << "Acme.W225"
+                                           << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("employees: endless device") << "Acme.W225"
+                                               << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("employees: sparse 64 GiB") << "Acme.W225"
+                                              << "oversized" << Huge << qint64(4800480);
+    QTest::newRow("employer: named pipe") << "Acme.W325"
+                                          << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("employer: endless device") << "Acme.W325"
+                                              << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("employer: one byte over") << "Acme.W325"
+                                             << "oversized" << qint64(608609) << qint64(608608);
+}
+
+// The installed program, as a process that is killed when it hangs: a pipe
+// or a device in place of a file it reads is refused with the path and the
+// reason, nothing is written, and the exit status tells a file error.
+void TstEFW2Cli::unfitFilesAreRefused()
+{
+    QFETCH(QString, File);
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QFETCH(qint64, MaxSize);
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Employees(2));
+    THostileFiles::Make(In(File), Kind, Size);
+    const QMap<QString, QByteArray> Before = Snapshot(In(QString()));
+    const THostileFiles::TCliRun Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args({ W2 }));
+    QVERIFY2(Run.Finished, "the program waited on the file");
+    QCOMPARE(Run.Code, 1);
+    QCOMPARE(Run.Out, QByteArray());
+    QCOMPARE(QString::fromUtf8(Run.Err),
+        QStringLiteral("qmrk-w2-cli: ") + In(File) + THostileFiles::Problem(Kind, Size, MaxSize)
+            + QLatin1Char('\n'));
+    QVERIFY(!QFile::exists(Out()));
+    QCOMPARE(Snapshot(In(QString())), Before);
+}
+
+// A crafted company file's employer name and a file name would drive the
+// terminal (set its title, ring its bell) when printed raw.
+void TstEFW2Cli::controlCharactersInNamesAreShownEscaped()
+{
+    const QString W2
+        = Company(QStringLiteral("Ac\x1bme"), QStringLiteral("ACME\x1b]0;PWNED\x07 CO"), Employees(2));
+    THostileFiles::TCliRun Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args({ W2 }));
+    QVERIFY(Run.Finished);
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Err, QByteArray());
+    const QByteArray Target = Out(QStringLiteral("Ac")).toUtf8() + "\\x1bme.txt";
+    QCOMPARE(Run.Out,
+        Target
+            + ": ACME\\x1b]0;PWNED\\x07 CO, 2 employee records, 6 lines\n"
+              "Total employee records: 2\n");
+
+    // The same name twice in one submission: the refusal names it.
+    const QString Again
+        = Company(QStringLiteral("Again"), QStringLiteral("ACME\x1b]0;PWNED\x07 CO"), Employees(1));
+    Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args({ W2, Again }));
+    QCOMPARE(Run.Code, 3);
+    QCOMPARE(Run.Err,
+        "qmrk-w2-cli: " + Again.toUtf8()
+            + ": the client ACME\\x1b]0;PWNED\\x07 CO is already in this submission; a client is processed "
+              "once\n");
 }
 
 QMRK_TEST_MAIN(TstEFW2Cli)

@@ -1,12 +1,14 @@
 #include "EFW2ClientChecks.h"
 #include "EFW2Files.h"
 #include "EFW2Settings.h"
+#include "EFileReadException.h"
 #include "EInOutError.h"
 #include "QmrkTestMain.h"
 #include "SubmitterRules.h"
 #include "TEFW2Client.h"
 #include "TEFW2Fixtures.h"
 #include "TEFW2Submission.h"
+#include "THostileFiles.h"
 #include "TRecordBytes.h"
 #include "TSubmitterBreaks.h"
 
@@ -40,6 +42,8 @@ private Q_SLOTS:
     void replacingKeepsTheReadOnlyMark();
     void failedReplaceLeavesTheOldFile();
     void submissionFiles();
+    void unfitSubmissionFilesAreRefused_data();
+    void unfitSubmissionFilesAreRefused();
 };
 
 void TstEFW2Rules::submitterRulesInTableOrder_data()
@@ -316,9 +320,10 @@ void TstEFW2Rules::textFilesAreAnsiWithCrLf()
     const QString Path = Dir.filePath(QStringLiteral("QMRK.CP"));
     ReplaceTextFile(Path, { u"Caf\u00e9 One"_qs, QStringLiteral("TWO") }, false);
     QCOMPARE(TRecordBytes::ReadFile(Path), QByteArray("Caf\xe9 One\r\nTWO\r\n"));
-    QCOMPARE(ReadTextLines(Path), QStringList({ u"Caf\u00e9 One"_qs, QStringLiteral("TWO") }));
+    QCOMPARE(ReadTextLines(Path, TEFW2Submission::MaxClientsFileSize),
+        QStringList({ u"Caf\u00e9 One"_qs, QStringLiteral("TWO") }));
     TRecordBytes::WriteFile(Path, { QByteArray("A\nB\r\nC") });
-    QCOMPARE(ReadTextLines(Path), QStringList({ "A", "B", "C" }));
+    QCOMPARE(ReadTextLines(Path, TEFW2Submission::MaxClientsFileSize), QStringList({ "A", "B", "C" }));
     QCOMPARE(ClientFileName(QStringLiteral("/data/ACME.W325")), QStringLiteral("ACME.txt"));
     QCOMPARE(ClientFileName(QStringLiteral("/data/Acme 2025.old.W325")), QStringLiteral("Acme 2025.old.txt"));
 }
@@ -374,6 +379,51 @@ void TstEFW2Rules::submissionFiles()
     Again.Clear();
     QVERIFY(Master.isEmpty());
     QVERIFY(!QFile::exists(ClientsFile) && !QFile::exists(MasterFile));
+}
+
+void TstEFW2Rules::unfitSubmissionFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("File");
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::addColumn<qint64>("MaxSize");
+    const qint64 Huge = qint64(64) << 30;
+    QTest::newRow("clients: named pipe") << "QMRK.CP"
+                                         << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("clients: endless device") << "QMRK.CP"
+                                             << "zero" << qint64(0) << qint64(0);
+    QTest::newRow("clients: one byte over") << "QMRK.CP"
+                                            << "oversized" << (qint64(4) << 20) + 1 << (qint64(4) << 20);
+    QTest::newRow("master: named pipe") << "FormsW2Report.txt"
+                                        << "fifo" << qint64(0) << qint64(0);
+    QTest::newRow("master: folder") << "FormsW2Report.txt"
+                                    << "folder" << qint64(0) << qint64(0);
+    QTest::newRow("master: sparse 64 GiB") << "FormsW2Report.txt"
+                                           << "oversized" << Huge << (qint64(128) << 20);
+}
+
+void TstEFW2Rules::unfitSubmissionFilesAreRefused()
+{
+    QFETCH(QString, File);
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QFETCH(qint64, MaxSize);
+    QTemporaryDir Dir;
+    ReplaceTextFile(Dir.filePath(QStringLiteral("QMRK.CP")), { QStringLiteral("ONE") }, false);
+    ReplaceTextFile(Dir.filePath(QStringLiteral("FormsW2Report.txt")), { QStringLiteral("RA") }, false);
+    THostileFiles::Make(Dir.filePath(File), Kind, Size);
+    TFifoReleaser Releaser(Dir.filePath(File));
+    QStringList Master;
+    TEFW2Submission Submission(
+        Master, Dir.filePath(QStringLiteral("QMRK.CP")), Dir.filePath(QStringLiteral("FormsW2Report.txt")));
+    QString Message;
+    try {
+        Submission.Load();
+    } catch (const EFileReadException &Error) {
+        Message = Error.Message();
+    }
+    QCOMPARE(Message, Dir.filePath(File) + THostileFiles::Problem(Kind, Size, MaxSize));
+    QCOMPARE(Releaser.Released(), 0);
 }
 
 QMRK_TEST_MAIN(TstEFW2Rules)

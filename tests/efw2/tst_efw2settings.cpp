@@ -1,9 +1,11 @@
 #include "EFW2Files.h"
 #include "EFW2Records.h"
 #include "EFW2Settings.h"
+#include "EFileReadException.h"
 #include "EInOutError.h"
 #include "QmrkTestMain.h"
 #include "TEFW2Fixtures.h"
+#include "THostileFiles.h"
 #include "TRecordBytes.h"
 
 #include <QDir>
@@ -31,6 +33,8 @@ private Q_SLOTS:
     void processStoresTheRAFields();
     void unwritableFolderRaises();
     void readNeverCreates();
+    void unfitFilesAreRefused_data();
+    void unfitFilesAreRefused();
 };
 
 void TstEFW2Settings::init()
@@ -180,6 +184,35 @@ void TstEFW2Settings::readNeverCreates()
 {
     QVERIFY_THROWS_EXCEPTION(EInOutError, ReadEFW2Settings(Path()));
     QVERIFY(!QFile::exists(Path()));
+}
+
+void TstEFW2Settings::unfitFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::newRow("named pipe") << "fifo" << qint64(0);
+    QTest::newRow("endless device") << "zero" << qint64(0);
+    QTest::newRow("empty device") << "null" << qint64(0);
+    QTest::newRow("folder") << "folder" << qint64(0);
+    QTest::newRow("one byte over 64 KiB") << "oversized" << qint64(65537);
+}
+
+// What the window loads on opening: refused with the path and the reason,
+// not waited on, and nothing created in its place.
+void TstEFW2Settings::unfitFilesAreRefused()
+{
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    THostileFiles::Make(Path(), Kind, Size);
+    TFifoReleaser Releaser(Path());
+    QString Message;
+    try {
+        LoadEFW2Settings(Path());
+    } catch (const EFileReadException &Error) {
+        Message = Error.Message();
+    }
+    QCOMPARE(Message, Path() + THostileFiles::Problem(Kind, Size, 65536));
+    QCOMPARE(Releaser.Released(), 0);
 }
 
 QMRK_TEST_MAIN(TstEFW2Settings)

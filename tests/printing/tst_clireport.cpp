@@ -1,6 +1,7 @@
 #include "QmrkRequiredTool.h"
 #include "QmrkTestMain.h"
 #include "TCli.h"
+#include "THostileFiles.h"
 #include "TPrintingTestData.h"
 #include "TSnapshotReader.h"
 
@@ -76,6 +77,8 @@ private Q_SLOTS:
     void rendersToASnapshot();
     void failures_data();
     void failures();
+    void unfitProjectsAreRefused_data();
+    void unfitProjectsAreRefused();
     void aFullDiskKeepsTheEarlierOutput_data();
     void aFullDiskKeepsTheEarlierOutput();
     void inProcess();
@@ -182,6 +185,41 @@ void TstCliReport::failures()
     QVERIFY2(Run.Err.contains(Message), qPrintable(Run.Err));
     QVERIFY(Run.Out.isEmpty());
     QVERIFY(!QFile::exists(QDir::tempPath() + QStringLiteral("/qmrk-never-written.pdf")));
+}
+
+void TstCliReport::unfitProjectsAreRefused_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::addColumn<QString>("Output");
+    QTest::newRow("named pipe") << "fifo" << qint64(0) << "--html";
+    QTest::newRow("endless device") << "zero" << qint64(0) << "--pdf";
+    QTest::newRow("folder") << "folder" << qint64(0) << "--snapshot";
+    QTest::newRow("one byte over 16 MiB") << "oversized" << (qint64(16) << 20) + 1 << "--html";
+    QTest::newRow("sparse 64 GiB") << "oversized" << (qint64(64) << 30) << "--pdf";
+}
+
+// A project that is a pipe or a device made the tool wait forever or read
+// until memory ran out; the tool runs as a process killed when it hangs.
+void TstCliReport::unfitProjectsAreRefused()
+{
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QFETCH(QString, Output);
+    QTemporaryDir Dir;
+    const QString Project = Dir.filePath(QStringLiteral("TaxForms.RAV"));
+    const QString Out = Dir.filePath(QStringLiteral("out"));
+    THostileFiles::Make(Project, Kind, Size);
+    const THostileFiles::TCliRun Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH),
+        { QStringLiteral("report"), QStringLiteral("--project"), Project, QStringLiteral("--report"),
+            QStringLiteral("Sample"), Output, Out });
+    QVERIFY2(Run.Finished, "the tool waited on the project");
+    QCOMPARE(Run.Code, 1);
+    QCOMPARE(Run.Out, QByteArray());
+    QCOMPARE(QString::fromUtf8(Run.Err),
+        QStringLiteral("qmrk-w2-cli: ") + Project + THostileFiles::Problem(Kind, Size, qint64(16) << 20)
+            + QLatin1Char('\n'));
+    QVERIFY(!QFile::exists(Out));
 }
 
 void TstCliReport::aFullDiskKeepsTheEarlierOutput_data()

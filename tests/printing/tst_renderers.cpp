@@ -2,12 +2,14 @@
 #include "QmrkRequiredTool.h"
 #include "QmrkTestMain.h"
 #include "TFontMetrics.h"
+#include "TJobSettings.h"
 #include "TPagePainter.h"
 #include "TPrintingTestData.h"
 #include "TRvRenderHTML.h"
 #include "TRvRenderPDF.h"
 #include "TRvRenderPreview.h"
 #include "TSnapshotReader.h"
+#include "TSnapshotWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,6 +22,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <sys/resource.h>
 
@@ -195,6 +198,8 @@ private Q_SLOTS:
     void pdfCarriesTheDocumentInformation();
     void pdfLooksLikeTheLayout();
     void htmlPagesAndItems();
+    void htmlKeepsHostileTextsAndFontsText_data();
+    void htmlKeepsHostileTextsAndFontsText();
     void previewShowsWhatPaperDoesNot();
     void monochromeIsGrey();
     void unwritableFilesAreReported_data();
@@ -219,8 +224,8 @@ QString TstRenderers::RenderFailure(const QString &Kind, const QString &Target) 
 
 void TstRenderers::initTestCase()
 {
-    QMRK_REQUIRE_TOOL(!Tool(QStringLiteral("pdftotext")).isEmpty() && !Tool(QStringLiteral("pdftoppm")).isEmpty()
-            && !Tool(QStringLiteral("pdfinfo")).isEmpty(),
+    QMRK_REQUIRE_TOOL(!Tool(QStringLiteral("pdftotext")).isEmpty()
+            && !Tool(QStringLiteral("pdftoppm")).isEmpty() && !Tool(QStringLiteral("pdfinfo")).isEmpty(),
         "poppler-utils (pdftotext, pdftoppm, pdfinfo) is not installed; tools/setup.sh test installs it");
     FBuffer.setBuffer(&FSnapshot);
     QVERIFY(FBuffer.open(QIODevice::ReadWrite));
@@ -330,6 +335,126 @@ void TstRenderers::htmlPagesAndItems()
     QVERIFY(!Html.contains(QLatin1String("#c00000")));
     QVERIFY(Html.contains(QLatin1String("overflow:hidden\">EMPLOYEE NUMBER 1</div>")));
     QVERIFY(Html.contains(QLatin1String("font-family:'Courier New';font-size:12pt;text-align:right")));
+}
+
+void TstRenderers::htmlKeepsHostileTextsAndFontsText_data()
+{
+    QTest::addColumn<QString>("Family");
+    QTest::addColumn<QString>("Text");
+    QTest::addColumn<QString>("Css"); // the font-family value, as CSS
+    QTest::addColumn<QString>("Shown"); // the element's text, as a browser reads it
+    QTest::newRow("plain") << "Courier New"
+                           << "W-2"
+                           << "'Courier New'"
+                           << "W-2";
+    QTest::newRow("family closes the attribute") << "Arial\" onmouseover=\"alert(1)"
+                                                 << "x"
+                                                 << "'Arial\\22  onmouseover\\3d \\22 alert\\28 1\\29 '"
+                                                 << "x";
+    QTest::newRow("family closes the string and the declaration")
+        << "Arial'; background:url(x)"
+        << "x"
+        << "'Arial\\27 \\3b  background\\3a url\\28 x\\29 '"
+        << "x";
+    QTest::newRow("family ends the style element") << "</style><script>alert(1)</script>"
+                                                   << "x"
+                                                   << "'\\3c \\2f style\\3e \\3c script\\3e alert\\28 1\\29 "
+                                                      "\\3c \\2f script\\3e '"
+                                                   << "x";
+    QTest::newRow("family with a backslash, newline and ESC") << "A\\B\nC\x1b"
+                                                              << "x"
+                                                              << "'A\\5c B\\a C\\1b '"
+                                                              << "x";
+    QTest::newRow("text is markup") << "Arial"
+                                    << "<script>alert(\"1\")</script>"
+                                    << "'Arial'"
+                                    << "<script>alert(\"1\")</script>";
+    QTest::newRow("text with entities") << "Arial"
+                                        << "A & B &amp; 'C'"
+                                        << "'Arial'"
+                                        << "A & B &amp; 'C'";
+    QTest::newRow("text with control characters")
+        << "Arial" << QString::fromUtf16(u"\x1b[31mRED\x07\nNEXT\x9b") << "'Arial'"
+        << "\\x1b[31mRED\\x07\\x0aNEXT\\x9b";
+}
+
+// Whatever a font name or a text holds, the export stays one page of text
+// boxes: no attribute, element or declaration of its own, nothing a browser
+// would run. The document is well-formed XML, so a strict parser shows it.
+void TstRenderers::htmlKeepsHostileTextsAndFontsText()
+{
+    QFETCH(QString, Family);
+    QFETCH(QString, Text);
+    QFETCH(QString, Css);
+    QFETCH(QString, Shown);
+    TReportPage Page(3, 2);
+    TReportFont Font;
+    Font.Family = Family;
+    TPageItem Item;
+    Item.Kind = TPageItem::TKind::Text;
+    Item.Flags = TPageItem::Clipped;
+    Item.X = 1;
+    Item.Y = 0.5;
+    Item.W = 1.5;
+    Item.H = 0.25;
+    Item.FontIndex = Page.FontIndex(Font);
+    Item.Text = Text;
+    Page.Items.append(Item);
+    QBuffer Buffer;
+    QVERIFY(Buffer.open(QIODevice::ReadWrite));
+    TSnapshotWriter Writer(Buffer, QStringLiteral("memory"));
+    Writer.BeginDoc();
+    Writer.AddPage(Page);
+    Writer.EndDoc(TJobSettings());
+    const TSnapshotReader Reader(Buffer, QStringLiteral("memory"));
+    TRvRenderHTML Html;
+    Html.Title = Text;
+    Html.Render(Reader, Path(QStringLiteral("hostile.html")));
+    QFile File(Path(QStringLiteral("hostile.html")));
+    QVERIFY(File.open(QIODevice::ReadOnly));
+    const QByteArray Bytes = File.readAll();
+
+    const QString Style = QStringLiteral("left:72.000pt;top:36.000pt;width:108.000pt;height:18.000pt;"
+                                         "line-height:18.000pt;font-family:%1;font-size:10pt;text-align:left;"
+                                         "color:#000000;overflow:hidden")
+                              .arg(Css);
+    QXmlStreamReader Xml(Bytes);
+    QStringList Elements;
+    QString TextStyle;
+    QString TextShown;
+    QString TitleShown;
+    while (!Xml.atEnd()) {
+        if (Xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        QStringList Attributes;
+        for (const QXmlStreamAttribute &Attribute : Xml.attributes())
+            Attributes.append(Attribute.name().toString());
+        Elements.append(
+            Xml.name().toString() + QLatin1Char('(') + Attributes.join(QLatin1Char(' ')) + QLatin1Char(')'));
+        if (Xml.name() == QLatin1String("title")) {
+            TitleShown = Xml.readElementText();
+        } else if (Xml.attributes().value(QStringLiteral("class")) == QLatin1String("t")) {
+            TextStyle = Xml.attributes().value(QStringLiteral("style")).toString();
+            TextShown = Xml.readElementText();
+        }
+    }
+    QVERIFY2(!Xml.hasError(), qPrintable(Xml.errorString()));
+    QCOMPARE(Elements,
+        QStringList({ "html()", "head()", "meta(charset)", "title()", "style()", "body()",
+            "div(class id style)", "div(class style)" }));
+    QCOMPARE(TextStyle, Style);
+    QCOMPARE(TextShown, Shown);
+    QCOMPARE(TitleShown, Shown);
+    // The text box's line, byte for byte: the style is the attribute's only
+    // text, quoted as HTML quotes an attribute.
+    const QByteArray Line = "<div class=\"t\" style=\"" + Style.toUtf8() + "\">"
+        + Shown.toUtf8()
+              .replace("&", "&amp;")
+              .replace("<", "&lt;")
+              .replace(">", "&gt;")
+              .replace("\"", "&quot;")
+        + "</div>\n";
+    QVERIFY2(Bytes.contains(Line), Bytes.constData());
 }
 
 void TstRenderers::previewShowsWhatPaperDoesNot()

@@ -5,6 +5,7 @@
 #include "TFakePrinterCatalog.h"
 #include "TFrmOutputOptions.h"
 #include "TFrmReportPreview.h"
+#include "THostileFiles.h"
 #include "TModalDriver.h"
 #include "TPreviewPageWidget.h"
 #include "TPrintingTestData.h"
@@ -138,6 +139,8 @@ private Q_SLOTS:
     void popupMenuCopiesTheButtons();
     void systemOptionsDisableSavingAndPrinting();
     void aDamagedSnapshotIsRefusedAndThePagesStay();
+    void anUnfitSnapshotIsRefusedAndThePagesStay_data();
+    void anUnfitSnapshotIsRefusedAndThePagesStay();
     void exportsAndSaveFromThePreview();
     void aFullDiskKeepsTheFilesBeingReplaced();
     void cancelledDialogsChangeNothing();
@@ -675,6 +678,33 @@ void TstReportPreview::aDamagedSnapshotIsRefusedAndThePagesStay()
     QCOMPARE(Window->RvRenderPreview->Pages(), 3);
     QCOMPARE(FPerson->Calls().first().Caption, QStringLiteral("Open Saved Report"));
     QVERIFY(FPerson->Calls().first().Text.endsWith(QLatin1String("|Snapshot Files (*.ndr)")));
+}
+
+void TstReportPreview::anUnfitSnapshotIsRefusedAndThePagesStay_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::newRow("named pipe") << "fifo" << qint64(0);
+    QTest::newRow("endless device") << "zero" << qint64(0);
+    QTest::newRow("one byte over 1 GiB") << "oversized" << (qint64(1) << 30) + 1;
+}
+
+void TstReportPreview::anUnfitSnapshotIsRefusedAndThePagesStay()
+{
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    auto Window = Preview(3);
+    Window->BtnNext->click();
+    const QString Unfit = Path(QStringLiteral("unfit.ndr"));
+    THostileFiles::Make(Unfit, Kind, Size);
+    TFifoReleaser Releaser(Unfit);
+    FPerson->AnswerOpenFile(Unfit);
+    QTest::keyClick(Window->ScrollBox, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(
+        FPerson->MessageTexts(), QStringList(Unfit + THostileFiles::Problem(Kind, Size, qint64(1) << 30)));
+    QCOMPARE(Releaser.Released(), 0);
+    QCOMPARE(Window->StatusText->text(), QStringLiteral(" Page 2 of 3"));
+    QCOMPARE(Window->RvRenderPreview->Pages(), 3);
 }
 
 void TstReportPreview::exportsAndSaveFromThePreview()

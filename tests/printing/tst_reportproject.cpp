@@ -1,7 +1,9 @@
+#include "EFileReadException.h"
 #include "EReportException.h"
 #include "QmrkTestMain.h"
 #include "TBaseReport.h"
 #include "TFontMetrics.h"
+#include "THostileFiles.h"
 #include "TPageSink.h"
 #include "TPrintingTestData.h"
 #include "TRvProject.h"
@@ -84,6 +86,8 @@ private Q_SLOTS:
     void executeNeedsAnOpenProjectAndAReport();
     void openOnAnOpenProjectDoesNothing();
     void missingProjectNamesItsFullPath();
+    void unfitProjectsAreRefused_data();
+    void unfitProjectsAreRefused();
     void malformed_data();
     void malformed();
     void arialIsLiberationSans();
@@ -284,6 +288,40 @@ void TstReportProject::missingProjectNamesItsFullPath()
     QVERIFY(!FProject.Active());
 }
 
+void TstReportProject::unfitProjectsAreRefused_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::newRow("named pipe") << "fifo" << qint64(0);
+    QTest::newRow("endless device") << "zero" << qint64(0);
+    QTest::newRow("empty device") << "null" << qint64(0);
+    QTest::newRow("folder") << "folder" << qint64(0);
+    QTest::newRow("one byte over 16 MiB") << "oversized" << (qint64(16) << 20) + 1;
+    QTest::newRow("sparse 64 GiB") << "oversized" << (qint64(64) << 30);
+}
+
+void TstReportProject::unfitProjectsAreRefused()
+{
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("TaxForms.RAV"));
+    THostileFiles::Make(Path, Kind, Size);
+    TFifoReleaser Releaser(Path);
+    FProject.ProjectFile = Path;
+    QString Message;
+    try {
+        FProject.Open();
+    } catch (const EFileReadException &Error) {
+        Message = Error.Message();
+    } catch (const EException &Error) {
+        Message = QStringLiteral("other failure: ") + Error.Message();
+    }
+    QCOMPARE(Message, Path + THostileFiles::Problem(Kind, Size, qint64(16) << 20));
+    QCOMPARE(Releaser.Released(), 0);
+    QVERIFY(!FProject.Active());
+}
+
 void TstReportProject::malformed_data()
 {
     QTest::addColumn<QByteArray>("Json");
@@ -293,7 +331,8 @@ void TstReportProject::malformed_data()
                               << Lead + "line 3, column 14: missing name separator.";
     QTest::newRow("cut short") << OneReport("").left(60) << Lead + "line 1, column 61: unterminated array.";
     QTest::newRow("a list") << QByteArray("[]") << "is malformed: the document must be an object.";
-    QTest::newRow("another format") << QByteArray("{\"format\": \"another-program\", \"version\": 1, \"reports\": []}")
+    QTest::newRow("another format") << QByteArray(
+        "{\"format\": \"another-program\", \"version\": 1, \"reports\": []}")
                                     << "is malformed: \"format\" must be \"qmrk-report-project\".";
     QTest::newRow("newer version") << QByteArray(
         "{\"format\": \"qmrk-report-project\", \"version\": 2, \"reports\": []}")

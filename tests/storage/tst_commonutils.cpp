@@ -1,12 +1,14 @@
 #include "DateUtils.h"
 #include "EConvertError.h"
 #include "ECopyFileException.h"
+#include "EFileReadException.h"
 #include "EmailCheck.h"
 #include "FileUtils.h"
 #include "IdentifierChecks.h"
 #include "MsgBox.h"
 #include "NumberUtils.h"
 #include "QmrkTestMain.h"
+#include "THostileFiles.h"
 #include "TScriptedInteraction.h"
 #include "TextUtils.h"
 
@@ -106,6 +108,8 @@ private Q_SLOTS:
     void tildeToCR_data();
     void tildeToCR();
     void msgBoxShowsConvertedText();
+    void msgBoxShowsControlCharactersEscaped_data();
+    void msgBoxShowsControlCharactersEscaped();
 
     void copyFileCopiesBytes();
     void copyFileOverwritesUnlessFailIfExists();
@@ -118,6 +122,10 @@ private Q_SLOTS:
     void selectFolderCancelled();
     void waitMessage();
     void devEnvironment();
+    void readRegularFile_data();
+    void readRegularFile();
+    void unfitFilesAreRefused_data();
+    void unfitFilesAreRefused();
 };
 
 void TestCommonUtils::init()
@@ -758,6 +766,39 @@ void TestCommonUtils::tildeToCR()
     QCOMPARE(TildeToCR(Text), Expected);
 }
 
+void TestCommonUtils::msgBoxShowsControlCharactersEscaped_data()
+{
+    QTest::addColumn<QString>("Text");
+    QTest::addColumn<QString>("Shown");
+    QTest::newRow("terminal title and bell from a name")
+        << QStringLiteral("The client ACME\x1b]0;PWNED\x07 is already processed.~Choose another.")
+        << QStringLiteral("The client ACME\\x1b]0;PWNED\\x07 is already processed.\rChoose another.");
+    QTest::newRow("DEL and C1 controls") << QString::fromUtf16(u"A\x7f"
+                                                               u"B\x9b"
+                                                               u"31mC\x80")
+                                         << QStringLiteral("A\\x7fB\\x9b"
+                                                           "31mC\\x80");
+    QTest::newRow("NUL, tab and backspace")
+        << QStringLiteral("A\0B\tC\bD") << QStringLiteral("A\\x00B\\x09C\\x08D");
+    QTest::newRow("line breaks of converted texts stay")
+        << QStringLiteral("One\r\nTwo\rThree~Four") << QStringLiteral("One\r\nTwo\rThree\rFour");
+    QTest::newRow("printable text unchanged") << QString::fromUtf16(u"Caf\u00e9 \u20acuro & Sons \\ 100%")
+                                              << QString::fromUtf16(u"Caf\u00e9 \u20acuro & Sons \\ 100%");
+}
+
+// Names and paths from files reach messages; what the box is given holds no
+// control character but the line breaks the message makes.
+void TestCommonUtils::msgBoxShowsControlCharactersEscaped()
+{
+    QFETCH(QString, Text);
+    QFETCH(QString, Shown);
+    MsgBox(Text, QStringLiteral("Quillmark\x1b[2J"), MsgFlag::IconError);
+    const QList<TAskedCall> Boxes = Interaction.MessageBoxes();
+    QCOMPARE(Boxes.size(), 1);
+    QCOMPARE(Boxes.first().Text, Shown);
+    QCOMPARE(Boxes.first().Caption, QStringLiteral("Quillmark\\x1b[2J"));
+}
+
 void TestCommonUtils::msgBoxShowsConvertedText()
 {
     const int YesNoQuestion = MsgFlag::YesNo | MsgFlag::IconQuestion | MsgFlag::DefaultButton2;
@@ -925,6 +966,82 @@ void TestCommonUtils::devEnvironment()
     QVERIFY(qunsetenv("QMRK_TEST_SETTINGS"));
     QVERIFY(!IsDevEnvironmentRunning());
     QVERIFY(qputenv("QMRK_TEST_SETTINGS", Saved));
+}
+
+void TestCommonUtils::readRegularFile_data()
+{
+    QTest::addColumn<int>("Size");
+    QTest::addColumn<bool>("Read");
+    QTest::newRow("empty") << 0 << true;
+    QTest::newRow("under the limit") << 99 << true;
+    QTest::newRow("at the limit") << 100 << true;
+    QTest::newRow("one byte over") << 101 << false;
+}
+
+void TestCommonUtils::readRegularFile()
+{
+    QFETCH(int, Size);
+    QFETCH(bool, Read);
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("file"));
+    QByteArray Bytes(Size, '\0');
+    for (int I = 0; I < Size; ++I)
+        Bytes[I] = char(I * 7);
+    QVERIFY(WriteFile(Path, Bytes));
+    QByteArray Data("left alone");
+    QString Reason;
+    if (!Read) {
+        QVERIFY_THROWS_EXCEPTION(EFileReadException, ReadRegularFile(Path, 100, Data, Reason));
+        QCOMPARE(Data, QByteArray("left alone"));
+        return;
+    }
+    QVERIFY(ReadRegularFile(Path, 100, Data, Reason));
+    QCOMPARE(Data, Bytes);
+    QFile File(Path);
+    QVERIFY(OpenRegularFile(File, 100, Reason));
+    QCOMPARE(File.readAll(), Bytes);
+    QVERIFY(!ReadRegularFile(Dir.filePath(QStringLiteral("missing")), 100, Data, Reason));
+    QCOMPARE(Reason, SystemText(ENOENT));
+}
+
+void TestCommonUtils::unfitFilesAreRefused_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("endless device") << "zero";
+    QTest::newRow("empty device") << "null";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("sparse 64 GiB") << "oversized";
+}
+
+// Refused with the path and the reason, without waiting on the pipe; the
+// releaser lets a reader that waited go, so this fails instead of hanging.
+void TestCommonUtils::unfitFilesAreRefused()
+{
+    QFETCH(QString, Kind);
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("file"));
+    const qint64 Size = qint64(64) << 30;
+    THostileFiles::Make(Path, Kind, Size);
+    const QString Expected = Path + THostileFiles::Problem(Kind, Size, 1000);
+    TFifoReleaser Releaser(Path);
+    QByteArray Data;
+    QString Reason;
+    try {
+        ReadRegularFile(Path, 1000, Data, Reason);
+        QFAIL("read");
+    } catch (const EFileReadException &Error) {
+        QCOMPARE(Error.Message(), Expected);
+    }
+    QFile File(Path);
+    try {
+        OpenRegularFile(File, 1000, Reason);
+        QFAIL("opened");
+    } catch (const EFileReadException &Error) {
+        QCOMPARE(Error.Message(), Expected);
+    }
+    QVERIFY(!File.isOpen());
+    QCOMPARE(Releaser.Released(), 0);
 }
 
 QMRK_TEST_MAIN(TestCommonUtils)

@@ -3,6 +3,7 @@
 #include "MsgBox.h"
 #include "QmrkTestMain.h"
 #include "TFailingWrites.h"
+#include "THostileFiles.h"
 #include "TRecordSet.h"
 #include "TScriptedInteraction.h"
 #include "TUnprivilegedFiles.h"
@@ -137,6 +138,8 @@ private Q_SLOTS:
     void inactiveSetIgnoresOperations();
     void openFailures_data();
     void openFailures();
+    void unfitFilesAreNotOpened_data();
+    void unfitFilesAreNotOpened();
     void captionsDefaultToTheApplicationTitle();
     void secondOpenerFallsBackToBrowseOnly();
     void browseOnlyWithoutMessage();
@@ -653,6 +656,53 @@ void TstRecordSet::openFailures()
     QVERIFY(!Set.LastOpenError().isEmpty());
     if (!FileName.trimmed().isEmpty())
         QVERIFY(!QFile::exists(FileName) || QFileInfo(FileName).isDir());
+}
+
+void TstRecordSet::unfitFilesAreNotOpened_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<int>("Access");
+    QTest::addColumn<qint64>("Bytes");
+    QTest::addColumn<bool>("Opens");
+    // Ten records of 40 bytes and one more: a last record cut short still opens.
+    QTest::newRow("at the limit") << "oversized" << 2 << qint64(440) << true;
+    QTest::newRow("one byte over") << "oversized" << 2 << qint64(441) << false;
+    QTest::newRow("sparse 64 GiB") << "oversized" << 2 << (qint64(64) << 30) << false;
+    QTest::newRow("named pipe, read-write") << "fifo" << 2 << qint64(0) << false;
+    QTest::newRow("named pipe, read only") << "fifo" << 0 << qint64(0) << false;
+    QTest::newRow("endless device") << "zero" << 2 << qint64(0) << false;
+    QTest::newRow("empty device, read only") << "null" << 0 << qint64(0) << false;
+}
+
+// A pipe, a device or a file far larger than any set of MaxRec records is
+// refused at the open, with the reason, and never read or waited on.
+void TstRecordSet::unfitFilesAreNotOpened()
+{
+    QFETCH(QString, Kind);
+    QFETCH(int, Access);
+    QFETCH(qint64, Bytes);
+    QFETCH(bool, Opens);
+    const QString FileName = PathOf(QStringLiteral("data.dat"));
+    THostileFiles::Make(FileName, Kind, Bytes);
+    TFifoReleaser Releaser(FileName);
+    TRecordSet Set;
+    Set.SetFileName(FileName);
+    Set.SetRecSize(Size);
+    Set.SetMaxRec(10);
+    Set.SetFileOpenMode(TFileOpenMode(Access));
+    Set.SetFileShareMode(TFileShareMode::smShareDenyWrite);
+    Set.SetShowOpenMode(false);
+    Set.OpenRecSet();
+    QCOMPARE(Releaser.Released(), 0);
+    QCOMPARE(Set.Active(), Opens);
+    if (Opens) {
+        QCOMPARE(Set.LastRecord(), 11);
+        Set.CloseRecSet();
+        return;
+    }
+    QCOMPARE(Set.FileHandle(), -1);
+    QCOMPARE(Set.LastOpenError(), FileName + THostileFiles::Problem(Kind, Bytes, 440));
+    QCOMPARE(Person->MessageTexts(), QStringList({ "Unable to open database file" }));
 }
 
 void TstRecordSet::captionsDefaultToTheApplicationTitle()
