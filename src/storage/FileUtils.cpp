@@ -108,6 +108,8 @@ int CopyDescriptor(int From, int To)
         }
     }
     return ::fsync(To) == 0 ? 0 : errno;
+}
+
 // Closes Fd keeping the errno of the failure that led here.
 int CloseFailed(int Fd)
 {
@@ -119,22 +121,6 @@ int CloseFailed(int Fd)
 
 } // namespace
 
-void SyncFolderOf(const QString &Path)
-{
-    const int Fd = ::open(
-        QFile::encodeName(QFileInfo(Path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (Fd >= 0) {
-        (void)::fsync(Fd);
-        ::close(Fd);
-    }
-}
-
-void RaiseCopyError(const QString &Reason)
-{
-    CopyFailed = true;
-    // The misspelling is the message the program has always shown.
-    throw ECopyFileException(
-        TildeToCR(QStringLiteral("The following error occured during the copy file process:~") + Reason));
 int OpenRegularFile(const QString &Path, int Flags, qint64 MaxSize)
 {
     const QByteArray Name = QFile::encodeName(Path);
@@ -216,6 +202,24 @@ bool ReadRegularFile(const QString &Path, qint64 MaxSize, QByteArray &Data, QStr
     Bytes.resize(Done);
     Data = Bytes;
     return true;
+}
+
+void SyncFolderOf(const QString &Path)
+{
+    const int Fd = ::open(
+        QFile::encodeName(QFileInfo(Path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (Fd >= 0) {
+        (void)::fsync(Fd);
+        ::close(Fd);
+    }
+}
+
+void RaiseCopyError(const QString &Reason)
+{
+    CopyFailed = true;
+    // The misspelling is the message the program has always shown.
+    throw ECopyFileException(
+        TildeToCR(QStringLiteral("The following error occured during the copy file process:~") + Reason));
 }
 
 void CopyFileChecked(const QString &Source, const QString &Dest, bool FailIfExists)
