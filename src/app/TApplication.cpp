@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "EException.h"
 #include "MsgBox.h"
+#include "TShortcutKeys.h"
 
 // The help topics and icons live in a static library, whose resources are
 // not registered on their own.
@@ -24,6 +25,8 @@ TApplication::TApplication(int &Argc, char **Argv)
 bool TApplication::notify(QObject *Receiver, QEvent *Event)
 {
     try {
+        if (TShortcutKeys::CarriesText(Event))
+            return NotifyWithoutText(Receiver, static_cast<QKeyEvent *>(Event));
         return QApplication::notify(Receiver, Event);
     } catch (const EException &Error) {
         ShowException(Error.Message());
@@ -31,6 +34,16 @@ bool TApplication::notify(QObject *Receiver, QEvent *Event)
         ShowException(QString::fromLocal8Bit(Error.what()));
     }
     return false;
+}
+
+// Every filter, the navigators' among them, and the widget itself see the
+// same key, so a shortcut acts once and types nothing.
+bool TApplication::NotifyWithoutText(QObject *Receiver, QKeyEvent *Key)
+{
+    QKeyEvent Bare = TShortcutKeys::WithoutText(*Key);
+    const bool Handled = QApplication::notify(Receiver, &Bare);
+    Key->setAccepted(Bare.isAccepted());
+    return Handled;
 }
 
 bool TApplication::RunCommand(const std::function<void()> &Command)

@@ -71,6 +71,8 @@ private Q_SLOTS:
     void navigatorStates();
     void altKeys_data();
     void altKeys();
+    void altLettersTypeNothing_data();
+    void altLettersTypeNothing();
     void navigationChecksAndWrites();
     void deleteRunsNoChecks();
     void refusedDeleteKeepsWhatIsTyped();
@@ -516,6 +518,94 @@ void TstFrmW2::altKeys()
     QTEST(Current(), "Record");
     QTEST(F->Data.RSW2->RecordCount(), "Count");
     QVERIFY(F->Person.MessageTexts().isEmpty());
+}
+
+// What the record holds of a field the tests type into: its text, or an
+// amount with two decimals.
+QString StoredValue(const EmployeeRecord &Employee, const QString &Field)
+{
+    if (Field == QLatin1String("Boxe_b"))
+        return Employee.LastName();
+    if (Field == QLatin1String("Boxd"))
+        return Employee.ControlNumber();
+    if (Field == QLatin1String("Box16a"))
+        return QString::number(Employee.Box16StateWages_a(), 'f', 2);
+    if (Field == QLatin1String("Boxa"))
+        return Employee.EmployeeSSN();
+    if (Field == QLatin1String("Boxf_c"))
+        return Employee.State();
+    return QStringLiteral("no such field");
+}
+
+void TstFrmW2::altLettersTypeNothing_data()
+{
+    QTest::addColumn<QChar>("Letter");
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QString>("NewValue"); // the field's value in a new employee
+    const QList<QPair<const char *, const char *>> Fields = { { "Boxe_b", "" }, { "Boxd", "" },
+        { "Box16a", "0.00" }, { "Boxa", "   -  -    " }, { "Boxf_c", "" } };
+    for (const char Letter : QByteArrayLiteral("DEFILNP"))
+        for (const auto &[Field, NewValue] : Fields)
+            QTest::addRow("Alt+%c in %s", Letter, Field)
+                << QChar(QLatin1Char(Letter)) << QString::fromLatin1(Field) << QString::fromLatin1(NewValue);
+}
+
+// On X11 an Alt key carries its letter as text. The navigator takes the key
+// and moves; the field that keeps the focus shows the employee moved to,
+// and neither the record left nor the one shown may get the letter.
+void TstFrmW2::altLettersTypeNothing()
+{
+    QFETCH(QChar, Letter);
+    QFETCH(QString, Name);
+    QList<EmployeeRecord> Employees = TFormsFixture::Employees(
+        { QStringLiteral("Ann Lee"), QStringLiteral("Bob Marsh"), QStringLiteral("Cy Day") });
+    for (EmployeeRecord &Employee : Employees) {
+        Employee.SetControlNumber(QStringLiteral("AB-12"));
+        Employee.SetBox16StateWages_a(250000);
+    }
+    Open(Employees);
+    QTest::mouseClick(W->RSNavigator->NavBtnNext, Qt::LeftButton);
+    QVERIFY(EnterField(Field(Name)));
+    int Shown = -1; // the position, in Employees, of the employee shown after the key
+    switch (Letter.toLatin1()) {
+    case 'F':
+    case 'P':
+        Shown = 0;
+        break;
+    case 'N':
+    case 'L':
+        Shown = 2;
+        break;
+    case 'I':
+        // The list is left with Esc: the window stays on Bob.
+        WhenModal<TFrmRecList>(
+            [](TFrmRecList *List) { QTest::keyClick(List->RecordListBox, Qt::Key_Escape); });
+        Shown = 1;
+        break;
+    case 'D':
+        F->Person.AnswerMsgBox(1);
+        Employees.removeAt(1);
+        Shown = 1;
+        break;
+    default:
+        break;
+    }
+    const QString Text = Letter.toLower();
+    QTest::sendKeyEvent(QTest::Click, Field(Name), Qt::Key(Letter.unicode()), Text, Qt::AltModifier);
+    // An amount reads past a stray letter, but the box must not show one.
+    if (auto *Amount = qobject_cast<TDollarEdit *>(Field(Name)))
+        QVERIFY2(!Amount->text().contains(Text), qPrintable(Amount->text()));
+    const EmployeeRecord Working = W->EmployeeFromWindow();
+    if (Letter == QLatin1Char('E')) {
+        // A new employee: nothing is written for it before it is complete.
+        QCOMPARE(Current(), 4);
+        QTEST(StoredValue(Working, Name), "NewValue");
+        QCOMPARE(F->StoredEmployees().mid(0, 3), Employees);
+        return;
+    }
+    QCOMPARE(StoredValue(Working, Name), StoredValue(Employees.at(Shown), Name));
+    QVERIFY(W->close());
+    QCOMPARE(F->StoredEmployees(), Employees);
 }
 
 void TstFrmW2::navigationChecksAndWrites()
