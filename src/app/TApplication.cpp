@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "EException.h"
 #include "MsgBox.h"
+#include "TModalReturn.h"
 #include "TShortcutKeys.h"
 
 // The help topics and icons live in a static library, whose resources are
@@ -27,7 +28,9 @@ bool TApplication::notify(QObject *Receiver, QEvent *Event)
     try {
         if (TShortcutKeys::CarriesText(Event))
             return NotifyWithoutText(Receiver, static_cast<QKeyEvent *>(Event));
-        return QApplication::notify(Receiver, Event);
+        const bool Handled = QApplication::notify(Receiver, Event);
+        TModalReturn::Delivered(Receiver, Event);
+        return Handled;
     } catch (const EException &Error) {
         ShowException(Error.Message());
     } catch (const std::exception &Error) {

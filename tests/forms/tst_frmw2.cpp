@@ -65,6 +65,8 @@ private Q_SLOTS:
     void tabOrderAndEnter();
     void focusColour();
     void escapeRunsTheChecks();
+    void focusFollowsTheKeysAfterAModalWindow_data();
+    void focusFollowsTheKeysAfterAModalWindow();
     void codeListPutsTheChosenCode_data();
     void codeListPutsTheChosenCode();
     void navigatorStates_data();
@@ -218,8 +220,7 @@ void TstFrmW2::tipsAreTakenFromTheEmployeeShown()
     }
     QCOMPARE(Current(), Position);
     QCOMPARE(W->Boxe_a->text(), QStringLiteral("Bob"));
-    // After the list window the entry window is active again, as on a desktop.
-    W->activateWindow();
+    // After the list window the entry window is active again.
     QTRY_COMPARE(FocusName(), QStringLiteral("Amount7"));
     LeaveField();
     QCOMPARE(W->Amount3->text(), QStringLiteral("29,500.00"));
@@ -380,6 +381,77 @@ void TstFrmW2::escapeRunsTheChecks()
     QCOMPARE(F->Person.MessageTexts(), QStringList { "Box 1 (Wages, tips, other comp.) cannot be zero." });
     QVERIFY(W->isVisible());
     QTRY_COMPARE(FocusName(), QStringLiteral("Amount1"));
+}
+
+void TstFrmW2::focusFollowsTheKeysAfterAModalWindow_data()
+{
+    QTest::addColumn<QString>("Modal");
+    QTest::addColumn<QStringList>(
+        "Walk"); // the field that has the focus after the window, then the ones Tab goes to
+    const QStringList FromLastName = { "Boxe_b", "Suffix", "Boxf_a", "Boxf_b", "Boxf_c", "Boxf_d", "Amount11",
+        "Box12Code_a", "Box12Amt_a", "Box12Code_b" };
+    QTest::newRow("refused check") << "check" << FromLastName;
+    QTest::newRow("Box 12 code list") << "codes"
+                                      << QStringList { "Box12Code_b", "Box12Amt_b", "Box12Code_c",
+                                             "Box12Amt_c", "Box12Code_d", "Box12Amt_d", "Box13a" };
+    QTest::newRow("delete confirmation") << "delete" << FromLastName;
+    QTest::newRow("employee list") << "list" << FromLastName;
+}
+
+// A message box or a list window takes the focus from the entry window and
+// gives it back: from then on the highlight and the amounts' display form
+// follow the Tab key as they did before, field by field.
+void TstFrmW2::focusFollowsTheKeysAfterAModalWindow()
+{
+    QFETCH(QString, Modal);
+    QFETCH(QStringList, Walk);
+    OpenNames({ QStringLiteral("Ann Lee"), QStringLiteral("Bob Marsh") });
+    F->Person.WhileBoxShows(PassModalWindow);
+    const QColor Plain = FieldColor(W->Box20b);
+    if (Modal == QLatin1String("check")) {
+        Type(QStringLiteral("Boxe_b"), QString());
+        QTest::keyClick(W->Boxe_b, Qt::Key_Escape);
+        QCOMPARE(F->Person.MessageTexts(), QStringList { "Employee's last name is missing." });
+        Type(QStringLiteral("Boxe_b"), QStringLiteral("Lee"));
+    } else if (Modal == QLatin1String("codes")) {
+        QVERIFY(EnterField(W->Box12Code_b));
+        WhenModal<TFrmIRSBox12Codes>([](TFrmIRSBox12Codes *Codes) {
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_End);
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_Up);
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_Return);
+        });
+        QTest::mouseDClick(W->Box12Code_b, Qt::LeftButton);
+        QCOMPARE(W->Box12Code_b->text(), QStringLiteral("HH"));
+    } else if (Modal == QLatin1String("delete")) {
+        QVERIFY(EnterField(W->Boxe_b));
+        F->Person.AnswerMsgBox(1);
+        QTest::keyClick(W->Boxe_b, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(W->Boxe_a->text(), QStringLiteral("Bob"));
+    } else {
+        QVERIFY(EnterField(W->Boxe_b));
+        WhenModal<TFrmRecList>(
+            [](TFrmRecList *List) { QTest::keyClick(List->RecordListBox, Qt::Key_Escape); });
+        QTest::keyClick(W->Boxe_b, Qt::Key_I, Qt::AltModifier);
+    }
+    // A person types on once the window is back in front.
+    static_cast<void>(QTest::qWaitFor([this] { return W->isActiveWindow(); }));
+    // The window's own focus field takes the keys even while the window is
+    // not active.
+    const auto InWindow = [this] { return W->focusWidget() ? W->focusWidget()->objectName() : QString(); };
+    QTRY_COMPARE(InWindow(), Walk.first());
+    QCOMPARE(FieldColor(Field(Walk.first())), HighlightColor());
+    for (int I = 1; I < Walk.size(); ++I) {
+        QWidget *From = Field(Walk.at(I - 1));
+        auto *Amount = qobject_cast<TDollarEdit *>(From);
+        if (Amount)
+            QTest::keyClicks(Amount, QStringLiteral("3000"));
+        QTest::keyClick(From, Qt::Key_Tab);
+        QCOMPARE(InWindow(), Walk.at(I));
+        QVERIFY2(FieldColor(Field(Walk.at(I))) == HighlightColor(), qPrintable(Walk.at(I)));
+        QVERIFY2(FieldColor(From) == Plain, qPrintable(Walk.at(I - 1)));
+        if (Amount)
+            QCOMPARE(Amount->text(), QStringLiteral("3,000.00"));
+    }
 }
 
 void TstFrmW2::codeListPutsTheChosenCode_data()

@@ -1,4 +1,5 @@
 #include "EmployerRecord.h"
+#include "FieldColors.h"
 #include "QmrkGuiTestMain.h"
 #include "TCheckBoxEdit.h"
 #include "TDateEdit.h"
@@ -7,6 +8,7 @@
 #include "TFormWindowTest.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
+#include "TModalDriver.h"
 #include "TRecordSet.h"
 
 #include <QPushButton>
@@ -72,6 +74,7 @@ private Q_SLOTS:
     void stateKeys();
     void altLettersTypeNothing_data();
     void altLettersTypeNothing();
+    void highlightFollowsTheFocusAfterARefusedDate();
     void checksInOrder_data();
     void checksInOrder();
     void tabOrderAndEnter();
@@ -335,6 +338,37 @@ void TstFrmW3::altLettersTypeNothing()
     QVERIFY(F->Person.MessageTexts().isEmpty());
     QVERIFY(W->close());
     QCOMPARE(StoredValue(F->StoredEmployer(), Name), StoredValue(Employer, Name));
+}
+
+// The date's messages take the focus from the window, the second one while
+// the date refuses to be left; afterwards the highlight follows the keys.
+void TstFrmW3::highlightFollowsTheFocusAfterARefusedDate()
+{
+    OpenSample();
+    F->Person.WhileBoxShows(PassModalWindow);
+    const QColor Plain = FieldColor(W->Title);
+    const QString Message = QStringLiteral("13/45/2025 is not a valid date.");
+    TypeInto(W->W3Date, QStringLiteral("13452025"));
+    QCOMPARE(F->Person.MessageTexts(), QStringList { Message });
+    QTRY_VERIFY(W->isActiveWindow());
+    QCOMPARE(FieldColor(W->W3Date), HighlightColor());
+    QTest::keyClick(W->W3Date, Qt::Key_Tab);
+    QCOMPARE(F->Person.MessageTexts(), QStringList(2, Message));
+    QTRY_VERIFY(W->isActiveWindow());
+    QTRY_COMPARE(FocusName(), QStringLiteral("W3Date"));
+    QCOMPARE(FieldColor(W->W3Date), HighlightColor());
+    QCOMPARE(FieldColor(W->FinalReturn), Plain);
+    TypeInto(W->W3Date, QStringLiteral("01302026"));
+    QTest::keyClick(W->W3Date, Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("FinalReturn"));
+    QCOMPARE(FieldColor(W->FinalReturn), HighlightColor());
+    QCOMPARE(FieldColor(W->W3Date), Plain);
+    QTest::keyClick(W->FinalReturn, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(W->W3Date, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Title"));
+    QCOMPARE(FieldColor(W->Title), HighlightColor());
+    QCOMPARE(FieldColor(W->W3Date), Plain);
+    QCOMPARE(FieldColor(W->FinalReturn), Plain);
 }
 
 void TstFrmW3::checksInOrder_data()
