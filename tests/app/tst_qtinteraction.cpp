@@ -58,6 +58,8 @@ private Q_SLOTS:
     void tildeBecomesALineBreak();
     void passwordPrompt_data();
     void passwordPrompt();
+    void altKeysTypeNothingInThePrompt_data();
+    void altKeysTypeNothingInThePrompt();
     void waitWindow();
     void waitCursorNests();
     void unhandledErrorsShowAnErrorBox();
@@ -181,6 +183,40 @@ void TstQtInteraction::passwordPrompt()
     QCOMPARE(Seen, AppTitle() + QStringLiteral("|Enter File Password"));
     if (Confirmed)
         QCOMPARE(Result, Typed);
+}
+
+void TstQtInteraction::altKeysTypeNothingInThePrompt_data()
+{
+    QTest::addColumn<int>("Modifiers");
+    QTest::addColumn<int>("Key");
+    QTest::addColumn<QString>("Text"); // what the key event carries, as on X11
+    QTest::addColumn<QString>("Typed");
+    QTest::newRow("Alt+S") << int(Qt::AltModifier) << int(Qt::Key_S) << "s"
+                           << "Secret7";
+    QTest::newRow("Alt+Shift+S") << int(Qt::AltModifier | Qt::ShiftModifier) << int(Qt::Key_S) << "S"
+                                 << "Secret7";
+    QTest::newRow("Ctrl+Alt+Q types as AltGr+Q")
+        << int(Qt::ControlModifier | Qt::AltModifier) << int(Qt::Key_Q) << "@"
+        << "Secret7@";
+}
+
+// The prompt's field is a plain edit: the program's own fields are not the
+// only ones an Alt key must not type into.
+void TstQtInteraction::altKeysTypeNothingInThePrompt()
+{
+    QFETCH(int, Modifiers);
+    QFETCH(int, Key);
+    QFETCH(QString, Text);
+    TQtInteraction Interaction;
+    WhenModal<TPasswordDlg>([Modifiers, Key, Text](TPasswordDlg *Dialog) {
+        QTest::keyClicks(Dialog->Password, QStringLiteral("Secret7"));
+        QTest::sendKeyEvent(
+            QTest::Click, Dialog->Password, Qt::Key(Key), Text, Qt::KeyboardModifiers(Modifiers));
+        QTest::keyClick(Dialog->Password, Qt::Key_Return);
+    });
+    QString Result;
+    QVERIFY(Interaction.AskPassword(AppTitle(), QStringLiteral("Enter File Password"), 0, Result));
+    QTEST(Result, "Typed");
 }
 
 void TstQtInteraction::waitWindow()

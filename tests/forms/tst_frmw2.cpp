@@ -65,12 +65,16 @@ private Q_SLOTS:
     void tabOrderAndEnter();
     void focusColour();
     void escapeRunsTheChecks();
+    void focusFollowsTheKeysAfterAModalWindow_data();
+    void focusFollowsTheKeysAfterAModalWindow();
     void codeListPutsTheChosenCode_data();
     void codeListPutsTheChosenCode();
     void navigatorStates_data();
     void navigatorStates();
     void altKeys_data();
     void altKeys();
+    void altLettersTypeNothing_data();
+    void altLettersTypeNothing();
     void navigationChecksAndWrites();
     void deleteRunsNoChecks();
     void refusedDeleteKeepsWhatIsTyped();
@@ -216,8 +220,7 @@ void TstFrmW2::tipsAreTakenFromTheEmployeeShown()
     }
     QCOMPARE(Current(), Position);
     QCOMPARE(W->Boxe_a->text(), QStringLiteral("Bob"));
-    // After the list window the entry window is active again, as on a desktop.
-    W->activateWindow();
+    // After the list window the entry window is active again.
     QTRY_COMPARE(FocusName(), QStringLiteral("Amount7"));
     LeaveField();
     QCOMPARE(W->Amount3->text(), QStringLiteral("29,500.00"));
@@ -380,6 +383,77 @@ void TstFrmW2::escapeRunsTheChecks()
     QTRY_COMPARE(FocusName(), QStringLiteral("Amount1"));
 }
 
+void TstFrmW2::focusFollowsTheKeysAfterAModalWindow_data()
+{
+    QTest::addColumn<QString>("Modal");
+    QTest::addColumn<QStringList>(
+        "Walk"); // the field that has the focus after the window, then the ones Tab goes to
+    const QStringList FromLastName = { "Boxe_b", "Suffix", "Boxf_a", "Boxf_b", "Boxf_c", "Boxf_d", "Amount11",
+        "Box12Code_a", "Box12Amt_a", "Box12Code_b" };
+    QTest::newRow("refused check") << "check" << FromLastName;
+    QTest::newRow("Box 12 code list") << "codes"
+                                      << QStringList { "Box12Code_b", "Box12Amt_b", "Box12Code_c",
+                                             "Box12Amt_c", "Box12Code_d", "Box12Amt_d", "Box13a" };
+    QTest::newRow("delete confirmation") << "delete" << FromLastName;
+    QTest::newRow("employee list") << "list" << FromLastName;
+}
+
+// A message box or a list window takes the focus from the entry window and
+// gives it back: from then on the highlight and the amounts' display form
+// follow the Tab key as they did before, field by field.
+void TstFrmW2::focusFollowsTheKeysAfterAModalWindow()
+{
+    QFETCH(QString, Modal);
+    QFETCH(QStringList, Walk);
+    OpenNames({ QStringLiteral("Ann Lee"), QStringLiteral("Bob Marsh") });
+    F->Person.WhileBoxShows(PassModalWindow);
+    const QColor Plain = FieldColor(W->Box20b);
+    if (Modal == QLatin1String("check")) {
+        Type(QStringLiteral("Boxe_b"), QString());
+        QTest::keyClick(W->Boxe_b, Qt::Key_Escape);
+        QCOMPARE(F->Person.MessageTexts(), QStringList { "Employee's last name is missing." });
+        Type(QStringLiteral("Boxe_b"), QStringLiteral("Lee"));
+    } else if (Modal == QLatin1String("codes")) {
+        QVERIFY(EnterField(W->Box12Code_b));
+        WhenModal<TFrmIRSBox12Codes>([](TFrmIRSBox12Codes *Codes) {
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_End);
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_Up);
+            QTest::keyClick(Codes->IRSCodesListBox, Qt::Key_Return);
+        });
+        QTest::mouseDClick(W->Box12Code_b, Qt::LeftButton);
+        QCOMPARE(W->Box12Code_b->text(), QStringLiteral("HH"));
+    } else if (Modal == QLatin1String("delete")) {
+        QVERIFY(EnterField(W->Boxe_b));
+        F->Person.AnswerMsgBox(1);
+        QTest::keyClick(W->Boxe_b, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(W->Boxe_a->text(), QStringLiteral("Bob"));
+    } else {
+        QVERIFY(EnterField(W->Boxe_b));
+        WhenModal<TFrmRecList>(
+            [](TFrmRecList *List) { QTest::keyClick(List->RecordListBox, Qt::Key_Escape); });
+        QTest::keyClick(W->Boxe_b, Qt::Key_I, Qt::AltModifier);
+    }
+    // A person types on once the window is back in front.
+    static_cast<void>(QTest::qWaitFor([this] { return W->isActiveWindow(); }));
+    // The window's own focus field takes the keys even while the window is
+    // not active.
+    const auto InWindow = [this] { return W->focusWidget() ? W->focusWidget()->objectName() : QString(); };
+    QTRY_COMPARE(InWindow(), Walk.first());
+    QCOMPARE(FieldColor(Field(Walk.first())), HighlightColor());
+    for (int I = 1; I < Walk.size(); ++I) {
+        QWidget *From = Field(Walk.at(I - 1));
+        auto *Amount = qobject_cast<TDollarEdit *>(From);
+        if (Amount)
+            QTest::keyClicks(Amount, QStringLiteral("3000"));
+        QTest::keyClick(From, Qt::Key_Tab);
+        QCOMPARE(InWindow(), Walk.at(I));
+        QVERIFY2(FieldColor(Field(Walk.at(I))) == HighlightColor(), qPrintable(Walk.at(I)));
+        QVERIFY2(FieldColor(From) == Plain, qPrintable(Walk.at(I - 1)));
+        if (Amount)
+            QCOMPARE(Amount->text(), QStringLiteral("3,000.00"));
+    }
+}
+
 void TstFrmW2::codeListPutsTheChosenCode_data()
 {
     QTest::addColumn<int>("Line"); // -1: cancelled with Esc
@@ -516,6 +590,94 @@ void TstFrmW2::altKeys()
     QTEST(Current(), "Record");
     QTEST(F->Data.RSW2->RecordCount(), "Count");
     QVERIFY(F->Person.MessageTexts().isEmpty());
+}
+
+// What the record holds of a field the tests type into: its text, or an
+// amount with two decimals.
+QString StoredValue(const EmployeeRecord &Employee, const QString &Field)
+{
+    if (Field == QLatin1String("Boxe_b"))
+        return Employee.LastName();
+    if (Field == QLatin1String("Boxd"))
+        return Employee.ControlNumber();
+    if (Field == QLatin1String("Box16a"))
+        return QString::number(Employee.Box16StateWages_a(), 'f', 2);
+    if (Field == QLatin1String("Boxa"))
+        return Employee.EmployeeSSN();
+    if (Field == QLatin1String("Boxf_c"))
+        return Employee.State();
+    return QStringLiteral("no such field");
+}
+
+void TstFrmW2::altLettersTypeNothing_data()
+{
+    QTest::addColumn<QChar>("Letter");
+    QTest::addColumn<QString>("Name");
+    QTest::addColumn<QString>("NewValue"); // the field's value in a new employee
+    const QList<QPair<const char *, const char *>> Fields = { { "Boxe_b", "" }, { "Boxd", "" },
+        { "Box16a", "0.00" }, { "Boxa", "   -  -    " }, { "Boxf_c", "" } };
+    for (const char Letter : QByteArrayLiteral("DEFILNP"))
+        for (const auto &[Field, NewValue] : Fields)
+            QTest::addRow("Alt+%c in %s", Letter, Field)
+                << QChar(QLatin1Char(Letter)) << QString::fromLatin1(Field) << QString::fromLatin1(NewValue);
+}
+
+// On X11 an Alt key carries its letter as text. The navigator takes the key
+// and moves; the field that keeps the focus shows the employee moved to,
+// and neither the record left nor the one shown may get the letter.
+void TstFrmW2::altLettersTypeNothing()
+{
+    QFETCH(QChar, Letter);
+    QFETCH(QString, Name);
+    QList<EmployeeRecord> Employees = TFormsFixture::Employees(
+        { QStringLiteral("Ann Lee"), QStringLiteral("Bob Marsh"), QStringLiteral("Cy Day") });
+    for (EmployeeRecord &Employee : Employees) {
+        Employee.SetControlNumber(QStringLiteral("AB-12"));
+        Employee.SetBox16StateWages_a(250000);
+    }
+    Open(Employees);
+    QTest::mouseClick(W->RSNavigator->NavBtnNext, Qt::LeftButton);
+    QVERIFY(EnterField(Field(Name)));
+    int Shown = -1; // the position, in Employees, of the employee shown after the key
+    switch (Letter.toLatin1()) {
+    case 'F':
+    case 'P':
+        Shown = 0;
+        break;
+    case 'N':
+    case 'L':
+        Shown = 2;
+        break;
+    case 'I':
+        // The list is left with Esc: the window stays on Bob.
+        WhenModal<TFrmRecList>(
+            [](TFrmRecList *List) { QTest::keyClick(List->RecordListBox, Qt::Key_Escape); });
+        Shown = 1;
+        break;
+    case 'D':
+        F->Person.AnswerMsgBox(1);
+        Employees.removeAt(1);
+        Shown = 1;
+        break;
+    default:
+        break;
+    }
+    const QString Text = Letter.toLower();
+    QTest::sendKeyEvent(QTest::Click, Field(Name), Qt::Key(Letter.unicode()), Text, Qt::AltModifier);
+    // An amount reads past a stray letter, but the box must not show one.
+    if (auto *Amount = qobject_cast<TDollarEdit *>(Field(Name)))
+        QVERIFY2(!Amount->text().contains(Text), qPrintable(Amount->text()));
+    const EmployeeRecord Working = W->EmployeeFromWindow();
+    if (Letter == QLatin1Char('E')) {
+        // A new employee: nothing is written for it before it is complete.
+        QCOMPARE(Current(), 4);
+        QTEST(StoredValue(Working, Name), "NewValue");
+        QCOMPARE(F->StoredEmployees().mid(0, 3), Employees);
+        return;
+    }
+    QCOMPARE(StoredValue(Working, Name), StoredValue(Employees.at(Shown), Name));
+    QVERIFY(W->close());
+    QCOMPARE(F->StoredEmployees(), Employees);
 }
 
 void TstFrmW2::navigationChecksAndWrites()

@@ -1,4 +1,5 @@
 #include "EmployerRecord.h"
+#include "FieldColors.h"
 #include "QmrkGuiTestMain.h"
 #include "TCheckBoxEdit.h"
 #include "TDateEdit.h"
@@ -7,6 +8,7 @@
 #include "TFormWindowTest.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
+#include "TModalDriver.h"
 #include "TRecordSet.h"
 
 #include <QPushButton>
@@ -70,6 +72,9 @@ private Q_SLOTS:
     void box13T();
     void stateKeys_data();
     void stateKeys();
+    void altLettersTypeNothing_data();
+    void altLettersTypeNothing();
+    void highlightFollowsTheFocusAfterARefusedDate();
     void checksInOrder_data();
     void checksInOrder();
     void tabOrderAndEnter();
@@ -283,6 +288,87 @@ void TstFrmW3::stateKeys()
     QTEST(W->StateID->isEnabled(), "StateIDEnabled");
     if (Box == QLatin1String("Box15"))
         QCOMPARE(W->StateID->text().isEmpty(), Keys.contains(QLatin1Char('X')));
+}
+
+// What the employer record holds of a field the tests type into: its text,
+// or an amount with two decimals.
+QString StoredValue(const EmployerRecord &Employer, const QString &Field)
+{
+    if (Field == QLatin1String("W3Date"))
+        return Employer.SignatureDate();
+    if (Field == QLatin1String("Boxf_a"))
+        return Employer.EmployerName();
+    if (Field == QLatin1String("Boxa"))
+        return Employer.EmployerControlNumber();
+    if (Field == QLatin1String("Box14"))
+        return QString::number(Employer.SickPayTaxWithheld(), 'f', 2);
+    if (Field == QLatin1String("Boxe"))
+        return Employer.EmployerEIN();
+    if (Field == QLatin1String("Box15"))
+        return Employer.Box15State();
+    return QStringLiteral("no such field");
+}
+
+void TstFrmW3::altLettersTypeNothing_data()
+{
+    QTest::addColumn<QChar>("Letter");
+    QTest::addColumn<QString>("Name");
+    for (const char Letter : QByteArrayLiteral("DEFILNP"))
+        for (const char *Name : { "W3Date", "Boxf_a", "Boxa", "Box14", "Boxe", "Box15" })
+            QTest::addRow("Alt+%c in %s", Letter, Name)
+                << QChar(QLatin1Char(Letter)) << QString::fromLatin1(Name);
+}
+
+// An Alt key carries its letter as text on X11; it is a shortcut here too
+// and must leave every field, and the record written at the close, alone.
+void TstFrmW3::altLettersTypeNothing()
+{
+    QFETCH(QChar, Letter);
+    QFETCH(QString, Name);
+    EmployerRecord Employer = TFormsFixture::SampleEmployer();
+    Employer.SetEmployerControlNumber(QStringLiteral("AB-12"));
+    Employer.SetSickPayTaxWithheld(250000);
+    Open(Employer, TFormsFixture::Employees({ QStringLiteral("Ann Lee") }));
+    QWidget *Target = Field(Name);
+    QVERIFY(EnterField(Target));
+    const QString Text = Letter.toLower();
+    QTest::sendKeyEvent(QTest::Click, Target, Qt::Key(Letter.unicode()), Text, Qt::AltModifier);
+    if (auto *Amount = qobject_cast<TDollarEdit *>(Target))
+        QVERIFY2(!Amount->text().contains(Text), qPrintable(Amount->text()));
+    QVERIFY(F->Person.MessageTexts().isEmpty());
+    QVERIFY(W->close());
+    QCOMPARE(StoredValue(F->StoredEmployer(), Name), StoredValue(Employer, Name));
+}
+
+// The date's messages take the focus from the window, the second one while
+// the date refuses to be left; afterwards the highlight follows the keys.
+void TstFrmW3::highlightFollowsTheFocusAfterARefusedDate()
+{
+    OpenSample();
+    F->Person.WhileBoxShows(PassModalWindow);
+    const QColor Plain = FieldColor(W->Title);
+    const QString Message = QStringLiteral("13/45/2025 is not a valid date.");
+    TypeInto(W->W3Date, QStringLiteral("13452025"));
+    QCOMPARE(F->Person.MessageTexts(), QStringList { Message });
+    QTRY_VERIFY(W->isActiveWindow());
+    QCOMPARE(FieldColor(W->W3Date), HighlightColor());
+    QTest::keyClick(W->W3Date, Qt::Key_Tab);
+    QCOMPARE(F->Person.MessageTexts(), QStringList(2, Message));
+    QTRY_VERIFY(W->isActiveWindow());
+    QTRY_COMPARE(FocusName(), QStringLiteral("W3Date"));
+    QCOMPARE(FieldColor(W->W3Date), HighlightColor());
+    QCOMPARE(FieldColor(W->FinalReturn), Plain);
+    TypeInto(W->W3Date, QStringLiteral("01302026"));
+    QTest::keyClick(W->W3Date, Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("FinalReturn"));
+    QCOMPARE(FieldColor(W->FinalReturn), HighlightColor());
+    QCOMPARE(FieldColor(W->W3Date), Plain);
+    QTest::keyClick(W->FinalReturn, Qt::Key_Backtab, Qt::ShiftModifier);
+    QTest::keyClick(W->W3Date, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(FocusName(), QStringLiteral("Title"));
+    QCOMPARE(FieldColor(W->Title), HighlightColor());
+    QCOMPARE(FieldColor(W->W3Date), Plain);
+    QCOMPARE(FieldColor(W->FinalReturn), Plain);
 }
 
 void TstFrmW3::checksInOrder_data()

@@ -15,6 +15,8 @@ TScriptedInteraction::~TScriptedInteraction()
 int TScriptedInteraction::MessageBox(const QString &Text, const QString &Caption, int Flags)
 {
     FCalls.append({ QStringLiteral("MsgBox"), Text, Caption, Flags });
+    if (FWhileBoxShows)
+        FWhileBoxShows();
     if (!FMsgAnswers.isEmpty())
         return FMsgAnswers.dequeue();
     if ((Flags & MsgFlag::ButtonsMask) != MsgFlag::Ok)

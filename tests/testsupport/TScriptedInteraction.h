@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // One thing the code under test asked of the person at the screen.
@@ -36,6 +37,9 @@ public:
     // nullopt: the person cancels the file dialog.
     void AnswerOpenFile(std::optional<QString> File) { FOpenFileAnswers.enqueue(File); }
     void AnswerSaveFile(std::optional<QString> File) { FSaveFileAnswers.enqueue(File); }
+    // Runs while each message box is up, before it is answered: a window test
+    // puts a modal window there that takes the focus, as the real box does.
+    void WhileBoxShows(std::function<void()> Action) { FWhileBoxShows = std::move(Action); }
 
     int MessageBox(const QString &Text, const QString &Caption, int Flags) override;
     void BeginWaitCursor() override;
@@ -71,6 +75,7 @@ private:
     QQueue<std::optional<QString>> FPasswordAnswers;
     QQueue<std::optional<QString>> FOpenFileAnswers;
     QQueue<std::optional<QString>> FSaveFileAnswers;
+    std::function<void()> FWhileBoxShows;
     QList<TAskedCall> FCalls;
     QStringList FUnexpected;
     int FWaitDepth = 0;
