@@ -88,7 +88,7 @@ int OpenCopySource(const QString &Source, struct stat &Info)
 int CopyDescriptor(int From, int To)
 {
     char Chunk[65536];
-    for (;;) {
+    for (qint64 Offset = 0;;) {
         const ssize_t Got = ::read(From, Chunk, sizeof Chunk);
         if (Got < 0 && errno == EINTR)
             continue;
@@ -96,16 +96,9 @@ int CopyDescriptor(int From, int To)
             return errno;
         if (Got == 0)
             break;
-        for (ssize_t Done = 0; Done < Got;) {
-            const ssize_t Put = ::write(To, Chunk + Done, size_t(Got - Done));
-            if (Put < 0 && errno == EINTR)
-                continue;
-            if (Put < 0)
-                return errno;
-            if (Put == 0)
-                return ENOSPC;
-            Done += Put;
-        }
+        if (const int Error = WriteFully(To, Chunk, Got, Offset); Error != 0)
+            return Error;
+        Offset += Got;
     }
     return ::fsync(To) == 0 ? 0 : errno;
 }
@@ -120,6 +113,22 @@ int CloseFailed(int Fd)
 }
 
 } // namespace
+
+int WriteFully(int Fd, const char *Data, qint64 Size, qint64 Offset)
+{
+    qint64 Done = 0;
+    while (Done < Size) {
+        const ssize_t Put = ::pwrite(Fd, Data + Done, size_t(Size - Done), off_t(Offset + Done));
+        if (Put < 0 && errno == EINTR)
+            continue;
+        if (Put < 0)
+            return errno;
+        if (Put == 0)
+            return ENOSPC;
+        Done += Put;
+    }
+    return 0;
+}
 
 int OpenRegularFile(const QString &Path, int Flags, qint64 MaxSize)
 {

@@ -60,6 +60,10 @@ bool OpenRegularFile(QFile &File, qint64 MaxSize, QString &Reason);
 // cannot be opened or read.
 bool ReadRegularFile(const QString &Path, qint64 MaxSize, QByteArray &Data, QString &Reason);
 
+// Writes all Size bytes of Data at Offset of Fd; returns 0, or the errno of
+// the failure (ENOSPC for a write the device took only in part).
+int WriteFully(int Fd, const char *Data, qint64 Size, qint64 Offset);
+
 // Asks for a folder with Caption as the instruction; true and the folder when
 // the person confirms. Folder starts empty.
 bool SelectFolder(const QString &Caption, QString &Folder);

@@ -106,24 +106,6 @@ qint64 ReadFully(int Fd, char *Data, qint64 Size, qint64 Offset)
     return Done;
 }
 
-// Writes all Size bytes; returns 0, or the errno of the failure (ENOSPC for a
-// write the device took only in part).
-int WriteFully(int Fd, const char *Data, qint64 Size, qint64 Offset)
-{
-    qint64 Done = 0;
-    while (Done < Size) {
-        const ssize_t Put = ::pwrite(Fd, Data + Done, size_t(Size - Done), off_t(Offset + Done));
-        if (Put < 0 && errno == EINTR)
-            continue;
-        if (Put < 0)
-            return errno;
-        if (Put == 0)
-            return ENOSPC;
-        Done += Put;
-    }
-    return 0;
-}
-
 void FillCaptionIfBlank(QString &Caption)
 {
     if (IsBlank(Caption))

@@ -394,22 +394,7 @@ void TstCliDump::unfitFilesAreRefused_data()
     QTest::addColumn<QString>("Kind");
     QTest::addColumn<qint64>("Size");
     QTest::addColumn<qint64>("MaxSize");
-    // 10000 employee records of 480 bytes and one more; 1000 employer
-    // records of 608 and one more.
-    QTest::newRow("employees: named pipe") << "Acme.W225"
-                                           << "fifo" << qint64(0) << qint64(0);
-    QTest::newRow("employees: endless device") << "Acme.W225"
-                                               << "zero" << qint64(0) << qint64(0);
-    QTest::newRow("employees: one byte over") << "Acme.W225"
-                                              << "oversized" << qint64(4800481) << qint64(4800480);
-    QTest::newRow("employees: sparse 64 GiB") << "Acme.W225"
-                                              << "oversized" << (qint64(64) << 30) << qint64(4800480);
-    QTest::newRow("employer: named pipe") << "Acme.W325"
-                                          << "fifo" << qint64(0) << qint64(0);
-    QTest::newRow("employer: endless device") << "Acme.W325"
-                                              << "zero" << qint64(0) << qint64(0);
-    QTest::newRow("employer: one byte over") << "Acme.W325"
-                                             << "oversized" << qint64(608609) << qint64(608608);
+    THostileFiles::AddCompanyFileRows();
 }
 
 // The installed tool, killed when it hangs: a pipe or a device named as a

@@ -349,9 +349,7 @@ void TstEFW2Cli::unfitFilesAreRefused_data()
     QTest::addColumn<qint64>("Size");
     QTest::addColumn<qint64>("MaxSize");
     const qint64 Huge = qint64(64) << 30;
-    // The settings file is its 564-byte record with room after it, 64 KiB;
-    // the company files hold at most 1000 employer and 10000 employee
-    // records, and one more.
+    // The settings file is its 564-byte record with room after it, 64 KiB.
     QTest::newRow("settings: named pipe") << "QMRK.W2S"
                                           << "fifo" << qint64(0) << qint64(0);
     QTest::newRow("settings: endless device") << "QMRK.W2S"
@@ -362,18 +360,7 @@ void TstEFW2Cli::unfitFilesAreRefused_data()
                                              << "oversized" << qint64(65537) << qint64(65536);
     QTest::newRow("settings: sparse 64 GiB") << "QMRK.W2S"
                                              << "oversized" << Huge << qint64(65536);
-    QTest::newRow("employees: named pipe") << "Acme.W225"
-                                           << "fifo" << qint64(0) << qint64(0);
-    QTest::newRow("employees: endless device") << "Acme.W225"
-                                               << "zero" << qint64(0) << qint64(0);
-    QTest::newRow("employees: sparse 64 GiB") << "Acme.W225"
-                                              << "oversized" << Huge << qint64(4800480);
-    QTest::newRow("employer: named pipe") << "Acme.W325"
-                                          << "fifo" << qint64(0) << qint64(0);
-    QTest::newRow("employer: endless device") << "Acme.W325"
-                                              << "zero" << qint64(0) << qint64(0);
-    QTest::newRow("employer: one byte over") << "Acme.W325"
-                                             << "oversized" << qint64(608609) << qint64(608608);
+    THostileFiles::AddCompanyFileRows();
 }
 
 // The installed program, as a process that is killed when it hangs: a pipe

@@ -12,6 +12,25 @@
 
 namespace THostileFiles {
 
+void AddCompanyFileRows()
+{
+    const qint64 Huge = qint64(64) << 30;
+    QTest::newRow("employees: named pipe")
+        << QStringLiteral("Acme.W225") << QStringLiteral("fifo") << qint64(0) << qint64(0);
+    QTest::newRow("employees: endless device")
+        << QStringLiteral("Acme.W225") << QStringLiteral("zero") << qint64(0) << qint64(0);
+    QTest::newRow("employees: one byte over")
+        << QStringLiteral("Acme.W225") << QStringLiteral("oversized") << qint64(4800481) << qint64(4800480);
+    QTest::newRow("employees: sparse 64 GiB")
+        << QStringLiteral("Acme.W225") << QStringLiteral("oversized") << Huge << qint64(4800480);
+    QTest::newRow("employer: named pipe")
+        << QStringLiteral("Acme.W325") << QStringLiteral("fifo") << qint64(0) << qint64(0);
+    QTest::newRow("employer: endless device")
+        << QStringLiteral("Acme.W325") << QStringLiteral("zero") << qint64(0) << qint64(0);
+    QTest::newRow("employer: one byte over")
+        << QStringLiteral("Acme.W325") << QStringLiteral("oversized") << qint64(608609) << qint64(608608);
+}
+
 void Make(const QString &Path, const QString &Kind, qint64 Size)
 {
     QFile::remove(Path);

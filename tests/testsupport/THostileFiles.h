@@ -16,6 +16,11 @@ namespace THostileFiles {
 // "folder" or "oversized" (a sparse file of Size bytes). Fails the test run
 // when it cannot be made.
 void Make(const QString &Path, const QString &Kind, qint64 Size = 0);
+// Rows File, Kind, Size, MaxSize for the two files of the company "Acme": a
+// pipe, an endless device and a file over the limit in place of each (the
+// limits are 10000 employee records of 480 bytes and 1000 employer records
+// of 608, each with room for one more).
+void AddCompanyFileRows();
 // What the refusal says about Path of that Kind, after the path.
 QString Problem(const QString &Kind, qint64 Size = 0, qint64 MaxSize = 0);
 
