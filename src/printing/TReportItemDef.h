@@ -21,9 +21,16 @@ struct TReportItemDef {
     bool Filled = false;
     QRgb Fill = 0xFF000000;
     bool PreviewOnly = false;
+    // Pre-printed matter of a form (rules, captions, titles): left out when
+    // the run prints the data alone onto a printed form.
+    bool Background = false;
     TReportFont Font;
     TTextAlign Align = TTextAlign::Left;
     TVAlign VAlign = TVAlign::Top;
     bool Clip = false;
+    // Fit: a text wider than Width is drawn in a smaller font, down to
+    // MinFontSize; what is still too wide at that size is clipped.
+    bool Fit = false;
+    double MinFontSize = 6.0;
     QString Text; // text: the text; field: the parameter's name
 };

@@ -170,7 +170,7 @@ void ReadLine(TChecker &Check, const QJsonObject &Object, TReportItemDef &Item)
     Check.OnlyKeys(Object,
         { QStringLiteral("type"), QStringLiteral("x1"), QStringLiteral("y1"), QStringLiteral("x2"),
             QStringLiteral("y2"), QStringLiteral("pen"), QStringLiteral("color"),
-            QStringLiteral("previewOnly") });
+            QStringLiteral("previewOnly"), QStringLiteral("background") });
     Item.X = Check.Number(Object, QStringLiteral("x1"), -MaxInches, MaxInches);
     Item.Y = Check.Number(Object, QStringLiteral("y1"), -MaxInches, MaxInches);
     Item.X2 = Check.Number(Object, QStringLiteral("x2"), -MaxInches, MaxInches);
@@ -185,7 +185,7 @@ void ReadRect(TChecker &Check, const QJsonObject &Object, TReportItemDef &Item)
     Check.OnlyKeys(Object,
         { QStringLiteral("type"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("width"),
             QStringLiteral("height"), QStringLiteral("pen"), QStringLiteral("color"), QStringLiteral("fill"),
-            QStringLiteral("radius"), QStringLiteral("previewOnly") });
+            QStringLiteral("radius"), QStringLiteral("previewOnly"), QStringLiteral("background") });
     Item.X = Check.Number(Object, QStringLiteral("x"), -MaxInches, MaxInches);
     Item.Y = Check.Number(Object, QStringLiteral("y"), -MaxInches, MaxInches);
     Item.Width = Check.Number(Object, QStringLiteral("width"), 0, MaxInches);
@@ -205,8 +205,9 @@ void ReadText(TChecker &Check, const QJsonObject &Object, TReportItemDef &Item, 
     Check.OnlyKeys(Object,
         { QStringLiteral("type"), Content, QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("width"),
             QStringLiteral("height"), QStringLiteral("font"), QStringLiteral("align"),
-            QStringLiteral("valign"), QStringLiteral("clip"), QStringLiteral("color"),
-            QStringLiteral("previewOnly") });
+            QStringLiteral("valign"), QStringLiteral("clip"), QStringLiteral("fit"),
+            QStringLiteral("minFontSize"), QStringLiteral("color"), QStringLiteral("previewOnly"),
+            QStringLiteral("background") });
     Item.Text = Check.Text(Object, Content);
     static const QRegularExpression Name(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (Field && !Name.match(Item.Text).hasMatch())
@@ -223,6 +224,12 @@ void ReadText(TChecker &Check, const QJsonObject &Object, TReportItemDef &Item, 
     Item.Clip = Check.Flag(Object, QStringLiteral("clip"), false);
     if (Item.Clip && Item.Width <= 0)
         Check.Fail(QStringLiteral("a clipped text needs a \"width\""));
+    Item.Fit = Check.Flag(Object, QStringLiteral("fit"), false);
+    if (Item.Fit && Item.Width <= 0)
+        Check.Fail(QStringLiteral("a fitted text needs a \"width\""));
+    Item.MinFontSize = Check.Number(Object, QStringLiteral("minFontSize"), 1, 200, 6);
+    if (Object.contains(QStringLiteral("minFontSize")) && !Item.Fit)
+        Check.Fail(QStringLiteral("\"minFontSize\" needs \"fit\": true"));
     Item.Color = Check.Color(Object, QStringLiteral("color"), 0xFF000000);
     Item.PreviewOnly = Check.Flag(Object, QStringLiteral("previewOnly"), false);
 }
@@ -261,6 +268,7 @@ TReportItemDef ReadItem(TChecker &Check, const QJsonValue &Value, const TReportF
         Check.Fail(QStringLiteral("\"type\" must be \"line\", \"rect\", \"text\" or \"field\", not \"%1\"")
                        .arg(Type));
     }
+    Item.Background = Check.Flag(Object, QStringLiteral("background"), false);
     return Item;
 }
 

@@ -5,6 +5,8 @@
 #include "TFontMetrics.h"
 #include "TRvSystem.h"
 
+#include <cmath>
+
 namespace {
 
 QString OneLine(QString Text)
@@ -44,12 +46,38 @@ TPageItem RectItem(const TReportItemDef &Def)
     return Item;
 }
 
+// The item's font, made smaller in steps of 0.1 pt while a fitted text is
+// wider than its box, but not below its floor.
+TReportFont FittedFont(const TReportItemDef &Def, const QString &Text)
+{
+    TReportFont Font = Def.Font;
+    if (!Def.Fit)
+        return Font;
+    const double Wide = TFontMetrics::TextWidth(Font, Text);
+    if (Wide <= Def.Width)
+        return Font;
+    // Widths grow nearly in proportion to the size: start there, then step
+    // down for what kerning and rounding add.
+    int Tenths = int(std::floor(Font.Size * Def.Width / Wide * 10));
+    const int Floor = int(std::ceil(Def.MinFontSize * 10 - 1e-9));
+    for (; Tenths > Floor; --Tenths) {
+        Font.Size = Tenths / 10.0;
+        if (TFontMetrics::TextWidth(Font, Text) <= Def.Width)
+            return Font;
+    }
+    Font.Size = qMin(Def.Font.Size, Floor / 10.0);
+    return Font;
+}
+
 TPageItem TextItem(const TReportItemDef &Def, const QString &Text, TReportPage &Page)
 {
     TPageItem Item;
     Item.Kind = TPageItem::TKind::Text;
-    Item.Flags = Def.Clip ? TPageItem::Clipped : 0;
-    Item.H = TFontMetrics::Height(Def.Font);
+    const TReportFont Font = FittedFont(Def, Text);
+    // A fitted text still too wide at its smallest size stays in its box.
+    const bool Clip = Def.Clip || (Def.Fit && TFontMetrics::TextWidth(Font, Text) > Def.Width);
+    Item.Flags = Clip ? TPageItem::Clipped : 0;
+    Item.H = TFontMetrics::Height(Font);
     const double Box = Def.Height > 0 ? Def.Height : Item.H;
     double Top = Def.Y;
     if (Def.VAlign == TReportItemDef::TVAlign::Center)
@@ -59,7 +87,7 @@ TPageItem TextItem(const TReportItemDef &Def, const QString &Text, TReportPage &
     Item.X = Def.X;
     Item.Y = Top;
     Item.W = Def.Width;
-    Item.FontIndex = Page.FontIndex(Def.Font);
+    Item.FontIndex = Page.FontIndex(Font);
     Item.Align = Def.Align;
     Item.Color = Def.Color;
     Item.Text = Text;
@@ -126,6 +154,8 @@ void TRvProject::ExecuteOn(TBaseReport &Output)
     const TReportDefinition &Report = Current();
     Output.SetPageSize(Report.PageWidth, Report.PageHeight);
     for (const TReportItemDef &Def : Report.Items) {
+        if (Def.Background && !PrintBackground)
+            continue;
         TPageItem Item;
         switch (Def.Kind) {
         case TReportItemDef::TKind::Line:

@@ -19,6 +19,9 @@ public:
     QString ProjectFile;
     // The report system whose output receives the pages.
     TRvSystem *Engine = nullptr;
+    // False: the items marked as background (a form's rules, captions and
+    // titles) are left out, for printing the data onto printed forms.
+    bool PrintBackground = true;
 
     // Loads ProjectFile; does nothing when the project is open. A missing or
     // malformed file raises EReportException naming its full path.

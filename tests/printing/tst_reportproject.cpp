@@ -91,6 +91,9 @@ private Q_SLOTS:
     void malformed_data();
     void malformed();
     void arialIsLiberationSans();
+    void aFittedTextShrinksIntoItsBox_data();
+    void aFittedTextShrinksIntoItsBox();
+    void backgroundItemsCanBeLeftOut();
 };
 
 void TstReportProject::init()
@@ -362,6 +365,15 @@ void TstReportProject::malformed_data()
     QTest::newRow("clip without width")
         << OneReport("{\"type\": \"field\", \"param\": \"Box1\", \"x\": 1, \"y\": 1, \"clip\": true}")
         << "a clipped text needs a \"width\"";
+    QTest::newRow("fit without width")
+        << OneReport("{\"type\": \"field\", \"param\": \"Box1\", \"x\": 1, \"y\": 1, \"fit\": true}")
+        << "a fitted text needs a \"width\"";
+    QTest::newRow("floor without fit") << OneReport(
+        "{\"type\": \"field\", \"param\": \"Box1\", \"x\": 1, \"y\": 1, \"width\": 1, \"minFontSize\": 5}")
+                                       << "\"minFontSize\" needs \"fit\": true";
+    QTest::newRow("background not a flag")
+        << OneReport("{\"type\": \"line\", \"x1\": 0, \"y1\": 0, \"x2\": 1, \"y2\": 1, \"background\": 1}")
+        << "(line): \"background\" must be true or false.";
     QTest::newRow("bad colour") << OneReport(
         "{\"type\": \"line\", \"x1\": 0, \"y1\": 0, \"x2\": 1, \"y2\": 1, \"color\": \"red\"}")
                                 << "\"color\" must be a colour like \"#1A2B3C\"";
@@ -406,6 +418,63 @@ void TstReportProject::arialIsLiberationSans()
     // Liberation Sans has Arial's widths: "0" is 0.556 em.
     Arial.Size = 72;
     QVERIFY(qAbs(TFontMetrics::TextWidth(Arial, QStringLiteral("0")) - 0.556) < 0.002);
+}
+
+void TstReportProject::aFittedTextShrinksIntoItsBox_data()
+{
+    QTest::addColumn<QString>("Value");
+    QTest::addColumn<double>("Size");
+    QTest::addColumn<bool>("Clipped");
+    // Courier New 12 is 0.1 in a character: ten fit the 1.01 in box.
+    QTest::newRow("fits") << QStringLiteral("1234567.89") << 12.0 << false;
+    QTest::newRow("one too many") << QStringLiteral("12345678.90") << 11.0 << false;
+    QTest::newRow("twice too long") << QStringLiteral("ABCDEFGHIJKLMNOPQRST") << 6.0 << false;
+    QTest::newRow("beyond the floor") << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ") << 5.0 << true;
+}
+
+void TstReportProject::aFittedTextShrinksIntoItsBox()
+{
+    QFETCH(QString, Value);
+    QFETCH(double, Size);
+    QFETCH(bool, Clipped);
+    QTemporaryDir Dir;
+    FProject.ProjectFile = WriteProject(Dir,
+        OneReport("{\"type\": \"field\", \"param\": \"Box1\", \"x\": 1, \"y\": 1, \"width\": 1.01, "
+                  "\"height\": 0.25, \"valign\": \"bottom\", \"fit\": true, \"minFontSize\": 5, "
+                  "\"font\": {\"family\": \"Courier New\", \"size\": 12}}"));
+    FProject.Open();
+    FProject.SelectReport(QStringLiteral("R"));
+    FProject.SetParam(QStringLiteral("Box1"), Value);
+    FProject.ExecuteOn(*FOutput);
+    const TReportPage &Page = FOutput->Page();
+    const TPageItem *Item = TextItem(Page, Value);
+    QVERIFY(Item);
+    const TReportFont Font = Page.FontOf(*Item);
+    QVERIFY2(qAbs(Font.Size - Size) < 1e-9, qPrintable(QString::number(Font.Size)));
+    QCOMPARE(Item->Has(TPageItem::Clipped), Clipped);
+    QCOMPARE(Item->H, TFontMetrics::Height(Font));
+    QVERIFY(qAbs(Item->Y + Item->H - 1.25) < 1e-12);
+    if (!Clipped)
+        QVERIFY(TFontMetrics::TextWidth(Font, Value) <= 1.01);
+}
+
+void TstReportProject::backgroundItemsCanBeLeftOut()
+{
+    QTemporaryDir Dir;
+    FProject.ProjectFile = WriteProject(Dir,
+        OneReport("{\"type\": \"line\", \"x1\": 0, \"y1\": 0, \"x2\": 1, \"y2\": 1, \"background\": true},"
+                  "{\"type\": \"text\", \"text\": \"Caption\", \"x\": 1, \"y\": 1, \"background\": true},"
+                  "{\"type\": \"field\", \"param\": \"Box1\", \"x\": 1, \"y\": 2}"));
+    FProject.Open();
+    FProject.SelectReport(QStringLiteral("R"));
+    FProject.SetParam(QStringLiteral("Box1"), QStringLiteral("DATA"));
+    FProject.ExecuteOn(*FOutput);
+    QCOMPARE(FOutput->Page().Items.size(), 3);
+    FProject.PrintBackground = false;
+    FOutput->NewPage();
+    FProject.ExecuteOn(*FOutput);
+    QCOMPARE(FOutput->Page().Items.size(), 1);
+    QVERIFY(TextItem(FOutput->Page(), QStringLiteral("DATA")));
 }
 
 QMRK_TEST_MAIN_IMPL(TstReportProject, QGuiApplication)
