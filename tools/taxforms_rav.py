@@ -183,7 +183,7 @@ def w2_form(items, ox, oy, sx, slot, copy_a, data_font, caption_size, legend):
                        ("13_thirdparty", ("Third-party", "sick pay"))):
         x, y, w, h = geo(W2[key])
         for k, word in enumerate(label):
-            f.text(x - 0.08, y - 0.157 + k * 0.075, word, caption_size - 2, 0.44, floor=3)
+            f.text(x - 0.03, y - 0.157 + k * 0.075, word, caption_size - 2.5, 0.46, floor=3)
     x, y, w, h = geo(W2["omb"])
     if copy_a:
         f.text(x + 0.05, y + 0.03, "For Official Use Only \u25b6", caption_size + 0.5, 3.0, bold=True,
@@ -196,7 +196,7 @@ def w2_form(items, ox, oy, sx, slot, copy_a, data_font, caption_size, legend):
         dx, dy, dw, dh = data(W2["void"])
         f.rect(dx, dy, dw, dh)
         if slot == 2:
-            f.field("Void2", dx, dy - 0.03, dw, dh + 0.06, (COURIER, 12, 7), align="center", valign="center")
+            f.field("Void2", dx, dy - 0.03, dw, dh + 0.06, (COURIER, 9, 7), align="center", valign="center")
     else:
         f.text(x + 0.05, y + 0.1, "OMB No. 1545-0029", caption_size + 1.5, 3.9, bold=True, floor=cap_floor)
 
@@ -207,7 +207,8 @@ def w2_form(items, ox, oy, sx, slot, copy_a, data_font, caption_size, legend):
         name = slot_name(param, slot)
         if key in CHECK_BOXES:
             x, y, w, h = geo(W2[key])
-            f.field(name, x, y - 0.03, w, h + 0.06, data_font, align="center", valign="center")
+            f.field(name, x, y - 0.03, w, h + 0.06, (COURIER, min(9, data_font[1]), 4), align="center",
+                    valign="center")
             continue
         if key.startswith("14_"):
             bx, by, bw, bh = geo(W2["14"])
@@ -389,11 +390,11 @@ def report_w3():
     for key, label in W3_CHECKS:
         x, y, w, h = geo(W3[key])
         for k, word in enumerate(label):
-            top = y - 0.1 - (len(label) - 1 - k) * 0.08
-            f.text(x + w / 2 - 0.34, top, word, 5.5, 0.68, align="center", floor=4)
+            top = y - 0.105 - (len(label) - k) * 0.08 + 0.08 - 0.005
+            f.text(x + w / 2 - 0.34, top, word, 5, 0.68, align="center", floor=4)
     for n, (key, label) in enumerate(W3_CHECKS, start=1):
         x, y, w, h = geo(W3[key])
-        f.field(f"Boxb{n}", x, y - 0.03, w, h + 0.06, data_font, align="center", valign="center")
+        f.field(f"Boxb{n}", x, y - 0.03, w, h + 0.06, (COURIER, 9, 7), align="center", valign="center")
     for entry in W3_FIELDS:
         param, key = entry[0], entry[1]
         x, y, w, h = geo(W3[key])
