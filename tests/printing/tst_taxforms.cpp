@@ -34,19 +34,19 @@ struct TParam {
 QList<TParam> W2Params()
 {
     QList<TParam> Params = { { "Boxa", "a", TKind::Text, 11 }, { "Boxb", "b", TKind::Text, 10 },
-        { "Boxc1", "c", TKind::Text, 40 }, { "Boxc2", "c", TKind::Text, 40 }, { "Boxc3", "c", TKind::Text, 22 },
-        { "Boxc4", "c", TKind::Text, 36 }, { "Boxd", "d", TKind::Text, 10 },
-        { "Boxe1", "e_first", TKind::Text, 15 }, { "Boxe2", "e_last", TKind::Text, 15 },
-        { "Boxe3", "e_suffix", TKind::Text, 3 }, { "Boxf1", "f", TKind::Text, 22 },
-        { "Boxf2", "f", TKind::Text, 36 } };
+        { "Boxc1", "c", TKind::Text, 40 }, { "Boxc2", "c", TKind::Text, 40 },
+        { "Boxc3", "c", TKind::Text, 22 }, { "Boxc4", "c", TKind::Text, 36 },
+        { "Boxd", "d", TKind::Text, 10 }, { "Boxe1", "e_first", TKind::Text, 15 },
+        { "Boxe2", "e_last", TKind::Text, 15 }, { "Boxe3", "e_suffix", TKind::Text, 3 },
+        { "Boxf1", "f", TKind::Text, 22 }, { "Boxf2", "f", TKind::Text, 36 } };
     for (int Box = 1; Box <= 11; ++Box)
         Params.append({ QStringLiteral("Box%1").arg(Box), QString::number(Box),
             Box == 9 ? TKind::Text : TKind::Amount, 19 });
     for (const QChar Letter : QStringLiteral("abcd")) {
-        Params.append({ QStringLiteral("Box12") + Letter + QLatin1Char('1'), QStringLiteral("12%1_code").arg(Letter),
-            TKind::Code, 2 });
-        Params.append({ QStringLiteral("Box12") + Letter + QLatin1Char('2'), QStringLiteral("12%1_amount").arg(Letter),
-            TKind::Amount, 0 });
+        Params.append({ QStringLiteral("Box12") + Letter + QLatin1Char('1'),
+            QStringLiteral("12%1_code").arg(Letter), TKind::Code, 2 });
+        Params.append({ QStringLiteral("Box12") + Letter + QLatin1Char('2'),
+            QStringLiteral("12%1_amount").arg(Letter), TKind::Amount, 0 });
     }
     Params.append({ "Box13a", "13_statutory", TKind::Check, 1 });
     Params.append({ "Box13b", "13_retirement", TKind::Check, 1 });
@@ -60,8 +60,8 @@ QList<TParam> W2Params()
         Params.append({ "Box15" + Row + "1", "15_state" + Suffix, TKind::Text, 2 });
         Params.append({ "Box15" + Row + "2", "15_id" + Suffix, TKind::Text, 12 });
         for (int Box = 16; Box <= 19; ++Box)
-            Params.append({ QStringLiteral("Box%1").arg(Box) + Row, QString::number(Box) + Suffix,
-                TKind::Amount, 0 });
+            Params.append(
+                { QStringLiteral("Box%1").arg(Box) + Row, QString::number(Box) + Suffix, TKind::Amount, 0 });
         Params.append({ "Box20" + Row, "20" + Suffix, TKind::Text, 6 });
     }
     return Params;
@@ -76,8 +76,9 @@ QList<TParam> W3Params()
     QList<TParam> Params = { { "Boxa", "a", TKind::Text, 5 } };
     for (int N = 1; N <= 13; ++N)
         Params.append({ QStringLiteral("Boxb%1").arg(N), Checks[N - 1], TKind::Check, 1 });
-    Params += { { "Boxc", "c", TKind::Text, 7 }, { "Boxd", "d", TKind::Text, 4 }, { "Boxe", "e", TKind::Text, 10 },
-        { "Boxf1", "f", TKind::Text, 40 }, { "Boxf2", "g", TKind::Text, 40 }, { "Boxg1", "g", TKind::Text, 22 },
+    Params += { { "Boxc", "c", TKind::Text, 7 }, { "Boxd", "d", TKind::Text, 4 },
+        { "Boxe", "e", TKind::Text, 10 }, { "Boxf1", "f", TKind::Text, 40 },
+        { "Boxf2", "g", TKind::Text, 40 }, { "Boxg1", "g", TKind::Text, 22 },
         { "Boxg2", "g", TKind::Text, 36 }, { "Boxh", "h", TKind::Text, 10 } };
     for (const int Box : { 1, 2, 3, 4, 5, 6, 7, 8, 10, 11 })
         Params.append({ QStringLiteral("Box%1").arg(Box), QString::number(Box), TKind::Amount, 0 });
@@ -143,7 +144,8 @@ QHash<QString, QRectF> BoxTable(const QString &File)
         while (It.hasNext() && Cells.size() < 8)
             Cells.append(It.next().captured(1));
         Boxes.insert(Cells.at(2),
-            QRectF(Cells.at(4).toDouble(), Cells.at(5).toDouble(), Cells.at(6).toDouble(), Cells.at(7).toDouble()));
+            QRectF(Cells.at(4).toDouble(), Cells.at(5).toDouble(), Cells.at(6).toDouble(),
+                Cells.at(7).toDouble()));
     }
     return Boxes;
 }
@@ -341,9 +343,11 @@ void TstTaxForms::everyValueInItsBox()
                 OnPage(Form.Boxes.value(Param.Box), Placement), Param.Kind == TKind::Check);
         }
         if (Placement.Quarter && Placement.Slot > 0 && Placement.Slot == 1)
-            Args << QStringLiteral("--param") << QStringLiteral("FormType=Copy 1\u2014For State, City, or Local Tax Department");
+            Args << QStringLiteral("--param")
+                 << QStringLiteral("FormType=Copy 1\u2014For State, City, or Local Tax Department");
         if (Placement.Slot == 2 && Report == QLatin1String("FormW2_SSA"))
-            Add(QStringLiteral("Void2"), QStringLiteral("X"), OnPage(Form.Boxes.value("void"), Placement), true);
+            Add(QStringLiteral("Void2"), QStringLiteral("X"), OnPage(Form.Boxes.value("void"), Placement),
+                true);
     }
     QTemporaryDir Dir;
     const QString Pdf = Dir.filePath(Report + QStringLiteral(".pdf"));
@@ -364,9 +368,10 @@ void TstTaxForms::everyValueInItsBox()
                 Inside = Inside
                     || (Word.Box.left() >= Box.left() - Slack && Word.Box.right() <= Box.right() + Slack
                         && Box.contains(Word.Box.center()));
-            QVERIFY2(Inside, qPrintable(QStringLiteral("a check mark outside its box at %1, %2")
-                                            .arg(Word.Box.left())
-                                            .arg(Word.Box.top())));
+            QVERIFY2(Inside,
+                qPrintable(QStringLiteral("a check mark outside its box at %1, %2")
+                               .arg(Word.Box.left())
+                               .arg(Word.Box.top())));
             continue;
         }
         if (!Expected.contains(Word.Text))
