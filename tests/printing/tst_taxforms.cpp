@@ -55,7 +55,7 @@ QList<TParam> W2Params()
         Params.append({ QStringLiteral("Box14") + Letter + QLatin1Char('1'), "14", TKind::Text, 8 });
         Params.append({ QStringLiteral("Box14") + Letter + QLatin1Char('2'), "14", TKind::Amount, 0 });
     }
-    for (const QString Row : { QStringLiteral("a"), QStringLiteral("b") }) {
+    for (const QString &Row : { QStringLiteral("a"), QStringLiteral("b") }) {
         const QString Suffix = Row == QLatin1String("a") ? QString() : QStringLiteral("_r2");
         Params.append({ "Box15" + Row + "1", "15_state" + Suffix, TKind::Text, 2 });
         Params.append({ "Box15" + Row + "2", "15_id" + Suffix, TKind::Text, 12 });
@@ -226,7 +226,7 @@ TCase Case(const QString &Report)
     // reach up into the caption line, which leaves that part free.
     for (const QChar Letter : QStringLiteral("abcd")) {
         const QRectF Whole = Result.Boxes.value(QStringLiteral("12") + Letter);
-        for (const QString Part : { QStringLiteral("_code"), QStringLiteral("_amount") }) {
+        for (const QString &Part : { QStringLiteral("_code"), QStringLiteral("_amount") }) {
             const QRectF Cell = Result.Boxes.value(QStringLiteral("12") + Letter + Part);
             Result.Boxes.insert(QStringLiteral("12") + Letter + Part,
                 QRectF(Cell.left(), Whole.top(), Cell.width(), Whole.height()));
