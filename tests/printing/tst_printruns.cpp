@@ -8,6 +8,7 @@
 #include "TW2Printing.h"
 #include "TW3Printing.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -167,6 +168,61 @@ private Q_SLOTS:
         QCOMPARE(FCompany->Data.RSW2->CurrentRecord(), 2);
         QCOMPARE(FCompany->Data.CurrentEmployee.LastName(), QStringLiteral("Baker"));
         QCOMPARE(FCompany->Data.CurrentEmployee.FirstName(), QStringLiteral("Adam"));
+    }
+
+    void cliFailures_data()
+    {
+        QTest::addColumn<QStringList>("Args");
+        QTest::addColumn<int>("Code");
+        QTest::newRow("bad form") << QStringList { "--form", "copyz" } << 2;
+        QTest::newRow("missing company") << QStringList { "--form", "employee", "--company", "missing" } << 1;
+        QTest::newRow("unwritable output")
+            << QStringList { "--form", "employee", "--out", "/nonexistent/x.pdf" } << 1;
+        QTest::newRow("record out of range") << QStringList { "--form", "employee", "--last", "9" } << 2;
+    }
+    void cliFailures()
+    {
+        QFETCH(QStringList, Args);
+        QFETCH(int, Code);
+        TFormsFixture Company;
+        Company.WriteCompany(TFormsFixture::SampleEmployer(), Staff(2));
+        QString W2 = Company.W2Path();
+        QString Out = FOut.filePath(QStringLiteral("fail.pdf"));
+        QStringList Call { QStringLiteral("print"), QStringLiteral("--project"), FProject.ProjectFile };
+        for (int I = 0; I < Args.size(); ++I) {
+            if (Args[I] == QLatin1String("--company"))
+                W2 = FOut.filePath(Args[++I] + QStringLiteral(".W225"));
+            else if (Args[I] == QLatin1String("--out"))
+                Out = Args[++I];
+            else
+                Call << Args[I];
+        }
+        Call << QStringLiteral("--pdf") << Out << W2;
+        QProcess Tool;
+        Tool.start(QStringLiteral(QMRK_CLI_PATH), Call);
+        QVERIFY(Tool.waitForFinished(60000));
+        QCOMPARE(Tool.exitCode(), Code);
+        QVERIFY(!Tool.readAllStandardError().isEmpty());
+        QVERIFY(!QFile::exists(Out));
+    }
+
+    void cliPerEmployee()
+    {
+        TFormsFixture Company;
+        Company.WriteCompany(TFormsFixture::SampleEmployer(), Staff(2));
+        QTemporaryDir Dir;
+        QProcess Tool;
+        Tool.start(QStringLiteral(QMRK_CLI_PATH),
+            { QStringLiteral("print"), QStringLiteral("--project"), FProject.ProjectFile,
+                QStringLiteral("--form"), QStringLiteral("employee"), QStringLiteral("--per-employee"),
+                Dir.path(), Company.W2Path() });
+        QVERIFY(Tool.waitForFinished(60000));
+        QCOMPARE(Tool.exitCode(), 0);
+        QCOMPARE(
+            QDir(Dir.path()).entryList(QDir::Files), QStringList({ "0001-YOUNG.pdf", "0002-BAKER.pdf" }));
+        const QList<TPage> Pages = PdfPages(Dir.filePath(QStringLiteral("0002-BAKER.pdf")));
+        QCOMPARE(Pages.size(), 1);
+        QCOMPARE(Pages[0].value("Boxe1"), QStringLiteral("ADAM"));
     }
 
     void w3PrintsTheValuesGiven()
