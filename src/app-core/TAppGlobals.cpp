@@ -16,5 +16,8 @@ void TAppGlobals::Reset()
     AppRegistry.reset();
     RecentFileList = TRecentFileList();
     MaskEmployeeSSN = false;
+    W2FormType = 0;
+    W2PrintFirst = 0;
+    W2PrintLast = 0;
     MasterList.clear();
 }

@@ -21,6 +21,11 @@ public:
     std::unique_ptr<TAppRegistry> AppRegistry;
     TRecentFileList RecentFileList;
     bool MaskEmployeeSSN = false;
+    // The last W-2 run: its copy (0 employee, 1 employer, 2 state, 3 SSA),
+    // which preselects the next one, and its first and last record numbers.
+    quint8 W2FormType = 0;
+    qint32 W2PrintFirst = 0;
+    qint32 W2PrintLast = 0;
     QStringList MasterList; // clients of the EFW2 submission under way
 
     // Back to the state before start-up (tests start each case from it).

@@ -1,5 +1,8 @@
 #include "TFrmMain.h"
 
+#include "TRvProject.h"
+#include "TaxFormsProject.h"
+
 #include "AppInfo.h"
 #include "CompanyFiles.h"
 #include "EException.h"
@@ -262,6 +265,7 @@ void TFrmMain::FormShow()
     Globals.DataDir = PrepareDataDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     Globals.RegBaseKey = RegBaseKey(IsDevEnvironmentRunning());
     QDir::setCurrent(Globals.ProgramDir);
+    TaxFormsProject().ProjectFile = Globals.ProgramDir + TaxFormsFileName();
 
     TFrmWelcome Welcome;
     Welcome.ShowFor(TDesktop::WelcomePauseMs());

@@ -2,11 +2,13 @@
 
 #include "AppInfo.h"
 #include "CompanyFiles.h"
+#include "TCliPrint.h"
 #include "TCliReport.h"
 #include "TCompanyDump.h"
 #include "TEFW2Batch.h"
 #include "TextUtils.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 TCli::TCli(QTextStream &Out, QTextStream &Err)
@@ -18,18 +20,22 @@ TCli::TCli(QTextStream &Out, QTextStream &Err)
 int TCli::Run(const QStringList &Args)
 {
     const QString Command = Args.value(1);
-    if (Command == QLatin1String("--help") || Command == QLatin1String("-h"))
+    if (IsHelp(Command))
         return Help();
     if (Command == QLatin1String("--version")) {
         FOut << "qmrk-w2-cli " << AppVersion() << " (" << AppTitle() << ")\n";
         return 0;
     }
+    if (IsHelp(Args.value(2)) && CommandHelp(Command))
+        return 0;
     if (Command == QLatin1String("dump"))
         return Dump(Args.mid(2));
     if (Command == QLatin1String("efw2"))
         return TEFW2Batch(FOut, FErr).Run(Args.mid(2));
     if (Command == QLatin1String("report"))
         return TCliReport(FOut, FErr).Run(Args.mid(2));
+    if (Command == QLatin1String("print"))
+        return TCliPrint(FOut, FErr).Run(Args.mid(2), ProgramDir());
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -42,17 +48,50 @@ int TCli::Help()
          << "Commands:\n"
             "  --help       show this text\n"
             "  --version    show the program's version\n"
-         << QStringLiteral("  dump PATH%1\n"
-                           "               print a company (PATH%1 and the %2 of the same name)\n"
-                           "               as one JSON object {\"employer\": {...}, \"employees\": [...]},\n"
-                           "               every field under its name. The files are only read, never\n"
-                           "               created, locked or changed. The name must end in %1,\n"
-                           "               in upper case.\n")
-                .arg(W2FileExtension(), W3FileExtension())
-         << TEFW2Batch::HelpText() << TCliReport::HelpText()
+         << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
          << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
+}
+
+bool TCli::IsHelp(const QString &Arg)
+{
+    return Arg == QLatin1String("--help") || Arg == QLatin1String("-h");
+}
+
+QString TCli::DumpHelpText()
+{
+    return QStringLiteral("  dump PATH%1\n"
+                          "               print a company (PATH%1 and the %2 of the same name)\n"
+                          "               as one JSON object {\"employer\": {...}, \"employees\": [...]},\n"
+                          "               every field under its name. The files are only read, never\n"
+                          "               created, locked or changed. The name must end in %1,\n"
+                          "               in upper case.\n")
+        .arg(W2FileExtension(), W3FileExtension());
+}
+
+bool TCli::CommandHelp(const QString &Command)
+{
+    QString Text;
+    if (Command == QLatin1String("dump"))
+        Text = DumpHelpText();
+    else if (Command == QLatin1String("efw2"))
+        Text = TEFW2Batch::HelpText();
+    else if (Command == QLatin1String("report"))
+        Text = TCliReport::HelpText();
+    else if (Command == QLatin1String("print"))
+        Text = TCliPrint::HelpText();
+    else
+        return false;
+    FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"
+         << Text << "\nExit status: 0 done, 1 a file could not be read or written, 2 wrong command line"
+         << (Command == QLatin1String("efw2") ? ", 3 the data was refused" : "") << ".\n";
+    return true;
+}
+
+QString TCli::ProgramDir()
+{
+    return AddPathDelimiter(QCoreApplication::applicationDirPath());
 }
 
 int TCli::Dump(const QStringList &Args)

@@ -13,6 +13,11 @@ public:
 
 private:
     int Help();
+    static bool IsHelp(const QString &Arg);
+    static QString DumpHelpText();
+    static QString ProgramDir();
+    // The usage of one command; false when Command is none.
+    bool CommandHelp(const QString &Command);
     int Dump(const QStringList &Args);
     int Usage(const QString &Problem);
 

@@ -4,19 +4,25 @@
 #include "EmployeeRecord.h"
 #include "FormsReviewState.h"
 #include "NumberUtils.h"
+#include "TAppGlobals.h"
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
+#include "TDataModulePrintSource.h"
 #include "TDollarEdit.h"
 #include "TFilterEdit.h"
 #include "TFormCanvas.h"
 #include "TFormMapping.h"
 #include "TFrmDataModule.h"
+#include "TFrmFormType.h"
 #include "TFrmIRSBox12Codes.h"
 #include "TFrmRecList.h"
+#include "TFrmReportPreview.h"
 #include "TMaskedEdit.h"
 #include "TRSNavigator.h"
 #include "TRecordSet.h"
 #include "TStateEdit.h"
+#include "TW2Printing.h"
+#include "TaxFormsProject.h"
 #include "W2Amounts.h"
 #include "W2Checks.h"
 
@@ -558,8 +564,11 @@ void TFrmW2::BtnPrintOneClick()
 {
     TApplication::RunCommand([this] {
         CheckFields();
+        TAppGlobals &Globals = TAppGlobals::Instance();
+        Globals.W2PrintFirst = Data.RSW2->CurrentRecord();
+        Globals.W2PrintLast = Globals.W2PrintFirst;
         PostEmployee();
-        ShowNotAvailable();
+        PrintCopy(0, Globals.MaskEmployeeSSN);
     });
 }
 
@@ -567,7 +576,34 @@ void TFrmW2::BtnPrintAllClick()
 {
     TApplication::RunCommand([this] {
         CheckFields();
+        bool MaskSSN = true;
+        if (!TFrmFormType::Execute(this, MaskSSN))
+            return;
+        TAppGlobals &Globals = TAppGlobals::Instance();
+        Globals.W2PrintFirst = Data.RSW2->FirstRecord();
+        Globals.W2PrintLast = Data.RSW2->LastRecord();
         PostEmployee();
-        ShowNotAvailable();
+        // Clearing the window's mask box unmasks this one run only.
+        PrintCopy(Globals.W2FormType, Globals.MaskEmployeeSSN && MaskSSN);
     });
+}
+
+void TFrmW2::PrintCopy(int FormType, bool MaskSSN)
+{
+    if (!FPrinting) {
+        FPrintSource = std::make_unique<TDataModulePrintSource>(Data);
+        FPrinting = std::make_unique<TW2Printing>(TaxFormsProject());
+        for (TRvSystem *System :
+            { &FPrinting->RptEmployeeW2, &FPrinting->RptEmployeeW2D1, &FPrinting->RptSSAW2 })
+            System->OnOverridePreview = [this](TRvSystem &Sender, int Mode, QObject *&Form) {
+                RptSysOverridePreview(Sender, Mode, Form);
+            };
+    }
+    const TAppGlobals &Globals = TAppGlobals::Instance();
+    FPrinting->Print(*FPrintSource, FormType, Globals.W2PrintFirst, Globals.W2PrintLast, MaskSSN);
+}
+
+void TFrmW2::RptSysOverridePreview(TRvSystem &System, int Mode, QObject *&Form)
+{
+    TFrmReportPreview::OverridePreview(System, Mode, Form, this);
 }

@@ -4,7 +4,12 @@
 
 #include <QList>
 
+#include <memory>
+
 class EmployeeRecord;
+class TDataModulePrintSource;
+class TRvSystem;
+class TW2Printing;
 class QPushButton;
 class TCheckBoxEdit;
 class TCustomEdit;
@@ -97,6 +102,11 @@ protected:
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
+    // Runs the copy FormType of the records W2PrintFirst to W2PrintLast.
+    void PrintCopy(int FormType, bool MaskSSN);
+    void RptSysOverridePreview(TRvSystem &System, int Mode, QObject *&Form);
+    std::unique_ptr<TDataModulePrintSource> FPrintSource;
+    std::unique_ptr<TW2Printing> FPrinting;
     void CreateFields();
     void CreateEmployerBlock();
     void CreateAmounts();

@@ -1,5 +1,9 @@
 #include "TFrmW3.h"
 
+#include "TFrmReportPreview.h"
+#include "TW3Printing.h"
+#include "TaxFormsProject.h"
+
 #include "AppInfo.h"
 #include "EmployerRecord.h"
 #include "FormsReviewState.h"
@@ -28,6 +32,8 @@ constexpr double CheckSide = 0.1389;
 const QString SickPayRecap = QStringLiteral("Third-Party Sick Pay Recap");
 
 } // namespace
+
+TFrmW3::~TFrmW3() = default;
 
 TFrmW3::TFrmW3(TFrmDataModule &Data, QWidget *Parent)
     : TFormWindow(Data, FormWidth, FormHeight, 10, Parent)
@@ -438,11 +444,22 @@ void TFrmW3::Box15Change()
     StateID->setEnabled(!Several);
 }
 
+void TFrmW3::RptFormW3OverridePreview(TRvSystem &System, int Mode, QObject *&Form)
+{
+    TFrmReportPreview::OverridePreview(System, Mode, Form, this);
+}
+
 void TFrmW3::BtnPrintClick()
 {
     TApplication::RunCommand([this] {
         CheckFields();
         Data.CurrentEmployer = EmployerFromWindow();
-        ShowNotAvailable();
+        if (!FPrinting) {
+            FPrinting = std::make_unique<TW3Printing>(TaxFormsProject());
+            FPrinting->RptFormW3.OnOverridePreview = [this](TRvSystem &Sender, int Mode, QObject *&Form) {
+                RptFormW3OverridePreview(Sender, Mode, Form);
+            };
+        }
+        FPrinting->Print(Data.CurrentEmployer);
     });
 }

@@ -4,6 +4,10 @@
 
 #include <QList>
 
+#include <memory>
+
+class TRvSystem;
+class TW3Printing;
 class EmployerRecord;
 class QPushButton;
 class TCheckBoxEdit;
@@ -21,6 +25,7 @@ class TFrmW3 : public TFormWindow {
     Q_OBJECT
 public:
     explicit TFrmW3(TFrmDataModule &Data, QWidget *Parent = nullptr);
+    ~TFrmW3() override;
 
     // Checks the fields in order; on a failure the focus goes to the field
     // and EFieldException carries the message.
@@ -87,6 +92,8 @@ public:
     QList<TCheckBoxEdit *> Boxb;
 
 private:
+    void RptFormW3OverridePreview(TRvSystem &System, int Mode, QObject *&Form);
+    std::unique_ptr<TW3Printing> FPrinting;
     void CreateHeader();
     void CreateKinds();
     void CreateIdentity();

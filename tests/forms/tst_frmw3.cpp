@@ -466,7 +466,9 @@ void TstFrmW3::printNeedsAValidEmployee()
         return;
     TypeInto(W->Boxa, QStringLiteral("P1"));
     QTest::mouseClick(W->BtnPrint, Qt::LeftButton);
-    QCOMPARE(F->Person.MessageTexts(), QStringList { "This command is not available yet." });
+    // The run is tried: without a report project it says so.
+    QCOMPARE(F->Person.MessageTexts().size(), 1);
+    QVERIFY(F->Person.MessageTexts().first().startsWith(QLatin1String("The report project")));
     // Printing takes what is shown without writing it.
     QCOMPARE(F->Data.CurrentEmployer.EmployerControlNumber(), QStringLiteral("P1"));
     QCOMPARE(F->StoredEmployer().EmployerControlNumber(), QString());

@@ -1,0 +1,3 @@
+#include "TW2PrintSource.h"
+
+TW2PrintSource::~TW2PrintSource() = default;
