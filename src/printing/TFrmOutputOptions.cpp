@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -114,7 +115,11 @@ void TFrmOutputOptions::CreateFile()
     NameRow->addWidget(EdFileName, 1);
     NameRow->addWidget(BtnBrowse);
     auto *Form = new QFormLayout(GrpFile);
-    Form->addRow(QStringLiteral("File &name:"), NameRow);
+    // A row of a layout gets no buddy of its own: without one the label
+    // showed its '&' instead of the shortcut.
+    auto *NameLabel = new QLabel(QStringLiteral("File &name:"), GrpFile);
+    NameLabel->setBuddy(EdFileName);
+    Form->addRow(NameLabel, NameRow);
     Form->addRow(QStringLiteral("F&ormat:"), CmbFormat);
     connect(BtnBrowse, &QPushButton::clicked, this, &TFrmOutputOptions::BtnBrowseClick);
 }

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void cleanup();
     void aRunIsPreviewedSavedAndReopenedPageForPage();
     void aRunInMemoryLeavesNoFile();
+    void outputOptionsLabelsLeadToTheirFields();
     void aSecondRunLeavesTheShownSnapshotFileAlone();
     void aOnePageRunDisablesPaging();
     void buttons_data();
@@ -281,6 +282,24 @@ void TstReportPreview::aRunIsPreviewedSavedAndReopenedPageForPage()
         Window->BtnNext->click();
     }
     QCOMPARE(Window->StatusText->text(), QStringLiteral(" Page 3 of 3"));
+}
+
+// A label with a shortcut letter needs a buddy, else it shows the '&' itself
+// ("File &name:") and the letter leads nowhere.
+void TstReportPreview::outputOptionsLabelsLeadToTheirFields()
+{
+    TFrmOutputOptions Dialog(QStringLiteral("Setup"), 0, false);
+    const QList<QLabel *> Labels = Dialog.findChildren<QLabel *>();
+    QVERIFY(!Labels.isEmpty());
+    for (const QLabel *Label : Labels) {
+        if (QString(Label->text()).remove(QStringLiteral("&&")).contains(QLatin1Char('&')))
+            QVERIFY2(Label->buddy(), qPrintable(Label->text()));
+    }
+    bool Found = false;
+    for (const QLabel *Label : Labels)
+        Found = Found
+            || (Label->text() == QStringLiteral("File &name:") && Label->buddy() == Dialog.EdFileName);
+    QVERIFY(Found);
 }
 
 void TstReportPreview::aRunInMemoryLeavesNoFile()
