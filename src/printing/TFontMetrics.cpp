@@ -5,15 +5,53 @@
 #include <QHash>
 #include <QImage>
 
+// Found by argument lookup for the fonts cached below.
+static size_t qHash(const TReportFont &Font, size_t Seed = 0)
+{
+    return qHashMulti(Seed, Font.Family, Font.Size, Font.Bold, Font.Italic, Font.Underline);
+}
+
 namespace {
 
 constexpr double ReferenceDpi = 1200.0;
 
-// Metrics are asked for every text item of every page; building them is the
-// costly part, so they are kept per font.
+// Metrics are asked for every text item of every page, and the same captions
+// come again on every page of a run; building the metrics and shaping a text
+// are the costly parts, so both are kept per font.
+struct TFontEntry {
+    QFontMetricsF Metrics;
+    double Ascent = 0;
+    double Descent = 0;
+    double LineSpacing = 0;
+    // Widths of the texts measured so far; let go when it grows past a
+    // bound, as the data texts of a long run are mostly new.
+    QHash<QString, double> Widths;
+
+    explicit TFontEntry(const QFontMetricsF &From)
+        : Metrics(From)
+        , Ascent(From.ascent() / ReferenceDpi)
+        , Descent(From.descent() / ReferenceDpi)
+        , LineSpacing(From.lineSpacing() / ReferenceDpi)
+    {
+    }
+
+    double Width(const QString &Text)
+    {
+        if (const auto Found = Widths.constFind(Text); Found != Widths.cend())
+            return *Found;
+        if (Widths.size() >= MaxWidths)
+            Widths.clear();
+        const double Result = Metrics.horizontalAdvance(Text) / ReferenceDpi;
+        Widths.insert(Text, Result);
+        return Result;
+    }
+
+    static constexpr qsizetype MaxWidths = 8192;
+};
+
 struct TMetricsCache {
     QImage Device;
-    QHash<QString, QFontMetricsF> Metrics;
+    QHash<TReportFont, TFontEntry> Fonts;
 
     TMetricsCache()
         : Device(1, 1, QImage::Format_RGB32)
@@ -30,17 +68,11 @@ struct TMetricsCache {
         return Result;
     }
 
-    const QFontMetricsF &For(const TReportFont &Font)
+    TFontEntry &For(const TReportFont &Font)
     {
-        const QString Key = QStringLiteral("%1|%2|%3%4%5")
-                                .arg(Font.Family)
-                                .arg(Font.Size, 0, 'g', 17)
-                                .arg(int(Font.Bold))
-                                .arg(int(Font.Italic))
-                                .arg(int(Font.Underline));
-        auto Found = Metrics.find(Key);
-        if (Found == Metrics.end())
-            Found = Metrics.insert(Key, QFontMetricsF(FontFor(Font), &Device));
+        auto Found = Fonts.find(Font);
+        if (Found == Fonts.end())
+            Found = Fonts.insert(Font, TFontEntry(QFontMetricsF(FontFor(Font), &Device)));
         return *Found;
     }
 };
@@ -55,12 +87,12 @@ TMetricsCache &Cache()
 
 double TFontMetrics::Ascent(const TReportFont &Font)
 {
-    return Cache().For(Font).ascent() / ReferenceDpi;
+    return Cache().For(Font).Ascent;
 }
 
 double TFontMetrics::Descent(const TReportFont &Font)
 {
-    return Cache().For(Font).descent() / ReferenceDpi;
+    return Cache().For(Font).Descent;
 }
 
 double TFontMetrics::Height(const TReportFont &Font)
@@ -70,12 +102,12 @@ double TFontMetrics::Height(const TReportFont &Font)
 
 double TFontMetrics::LineSpacing(const TReportFont &Font)
 {
-    return Cache().For(Font).lineSpacing() / ReferenceDpi;
+    return Cache().For(Font).LineSpacing;
 }
 
 double TFontMetrics::TextWidth(const TReportFont &Font, const QString &Text)
 {
-    return Cache().For(Font).horizontalAdvance(Text) / ReferenceDpi;
+    return Cache().For(Font).Width(Text);
 }
 
 QString TFontMetrics::ResolvedFamily(const TReportFont &Font)

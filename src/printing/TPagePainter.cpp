@@ -3,9 +3,13 @@
 #include "TFontMetrics.h"
 #include "TReportPage.h"
 
+#include <QGlyphRun>
+#include <QHash>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 namespace {
 
@@ -65,17 +69,66 @@ void PaintRect(const TContext &C, const TPageItem &Item)
     }
 }
 
+// A text shaped once: its glyphs placed from the top of its line, the line's
+// ascent and its width.
+struct TShapedText {
+    QList<QGlyphRun> Runs;
+    double Ascent = 0;
+    double Width = 0;
+};
+
+// Shaping is the costly part of painting a text, and a long run paints the
+// same captions on every page: the shaped texts are kept per font, device
+// kind and text, and let go when there are many (the data texts of a long
+// run are mostly new).
+struct TShapeKey {
+    QFont Font;
+    QString Text;
+    int Engine = 0;
+    int Dpi = 0;
+    bool operator==(const TShapeKey &) const = default;
+};
+
+size_t qHash(const TShapeKey &Key, size_t Seed = 0)
+{
+    return qHashMulti(Seed, Key.Font, Key.Text, Key.Engine, Key.Dpi);
+}
+
+const TShapedText &Shaped(const QFont &Font, const QString &Text, QPaintDevice *Device)
+{
+    static QHash<TShapeKey, TShapedText> Cache;
+    const int Engine = Device->paintEngine() ? int(Device->paintEngine()->type()) : -1;
+    const TShapeKey Key { Font, Text, Engine, Device->logicalDpiY() };
+    if (const auto Found = Cache.constFind(Key); Found != Cache.cend())
+        return *Found;
+    if (Cache.size() >= 8192)
+        Cache.clear();
+    QTextLayout Layout(Text, Font, Device);
+    QTextOption Option;
+    Option.setWrapMode(QTextOption::NoWrap);
+    Layout.setTextOption(Option);
+    Layout.beginLayout();
+    QTextLine Line = Layout.createLine();
+    Layout.endLayout();
+    TShapedText Result;
+    if (Line.isValid()) {
+        Result.Runs = Layout.glyphRuns();
+        Result.Ascent = Line.ascent();
+        Result.Width = Line.horizontalAdvance();
+    }
+    return *Cache.insert(Key, Result);
+}
+
 void PaintText(const TContext &C, const TReportPage &Page, const TPageItem &Item)
 {
     const TReportFont &Font = Page.FontOf(Item);
     const QFont DeviceFont = Font.ToQFont(C.Dpi, C.Painter.device()->logicalDpiY());
-    const QFontMetricsF Metrics(DeviceFont, C.Painter.device());
-    const double Advance = Metrics.horizontalAdvance(Item.Text);
+    const TShapedText &Text = Shaped(DeviceFont, Item.Text, C.Painter.device());
     double Left = Item.X * C.Dpi;
     if (Item.Align == TTextAlign::Right)
-        Left += Item.W * C.Dpi - Advance;
+        Left += Item.W * C.Dpi - Text.Width;
     else if (Item.Align == TTextAlign::Center)
-        Left += (Item.W * C.Dpi - Advance) / 2;
+        Left += (Item.W * C.Dpi - Text.Width) / 2;
     // The baseline comes from the resolution-free ascent, so the text sits at
     // the same place on every device whatever the device's hinting.
     const double Baseline = (Item.Y + TFontMetrics::Ascent(Font)) * C.Dpi;
@@ -84,7 +137,14 @@ void PaintText(const TContext &C, const TReportPage &Page, const TPageItem &Item
         C.Painter.setClipRect(C.Rect(Item.X, Item.Y, Item.W, Item.H), Qt::IntersectClip);
     C.Painter.setFont(DeviceFont);
     C.Painter.setPen(C.Color(Item.Color));
-    C.Painter.drawText(C.Origin + QPointF(Left, Baseline), Item.Text);
+    // Glyph runs draw no underline; such a text is drawn as a text.
+    if (DeviceFont.underline()) {
+        C.Painter.drawText(C.Origin + QPointF(Left, Baseline), Item.Text);
+    } else {
+        const QPointF Top = C.Origin + QPointF(Left, Baseline - Text.Ascent);
+        for (const QGlyphRun &Run : Text.Runs)
+            C.Painter.drawGlyphRun(Top, Run);
+    }
     C.Painter.restore();
 }
 
