@@ -132,9 +132,13 @@ void PaintText(const TContext &C, const TReportPage &Page, const TPageItem &Item
     // The baseline comes from the resolution-free ascent, so the text sits at
     // the same place on every device whatever the device's hinting.
     const double Baseline = (Item.Y + TFontMetrics::Ascent(Font)) * C.Dpi;
-    C.Painter.save();
-    if (Item.Has(TPageItem::Clipped) && Item.W > 0)
+    // Only a clipped text needs the painter's state put back after it: every
+    // item sets the pen, brush and font it draws with.
+    const bool Clip = Item.Has(TPageItem::Clipped) && Item.W > 0;
+    if (Clip) {
+        C.Painter.save();
         C.Painter.setClipRect(C.Rect(Item.X, Item.Y, Item.W, Item.H), Qt::IntersectClip);
+    }
     C.Painter.setFont(DeviceFont);
     C.Painter.setPen(C.Color(Item.Color));
     // Glyph runs draw no underline; such a text is drawn as a text.
@@ -145,7 +149,8 @@ void PaintText(const TContext &C, const TReportPage &Page, const TPageItem &Item
         for (const QGlyphRun &Run : Text.Runs)
             C.Painter.drawGlyphRun(Top, Run);
     }
-    C.Painter.restore();
+    if (Clip)
+        C.Painter.restore();
 }
 
 } // namespace

@@ -3,16 +3,10 @@
 #include "AppInfo.h"
 #include "CommitSaveFile.h"
 #include "EReportException.h"
-#include "PageLayoutFor.h"
-#include "TPagePainter.h"
 #include "TPdfInfoUpdate.h"
+#include "TPdfPageSink.h"
 #include "TSnapshotReader.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QSaveFile>
 
 namespace {
@@ -67,53 +61,36 @@ QByteArray TRvRenderPDF::XmpMetadata() const
 
 void TRvRenderPDF::Render(const TSnapshotReader &Snapshot, const QString &FileName)
 {
-    if (Snapshot.PageCount() < 1)
-        throw EReportException(QStringLiteral("There are no pages to write to %1.").arg(FileName));
+    RenderPages(
+        [this, &Snapshot](TPageSink &Sink) {
+            for (int Number = 1; Number <= Snapshot.PageCount(); ++Number) {
+                Sink.AddPage(Snapshot.Page(Number));
+                if (OnPage)
+                    OnPage(Number);
+            }
+        },
+        FileName);
+}
+
+void TRvRenderPDF::RenderPages(const std::function<void(TPageSink &)> &Pages, const QString &FileName)
+{
     // The document is made whole in memory and the file replaced only once it
-    // is all on disk: a full disk or a page that cannot be read must neither
+    // is all on disk: a full disk or a page that cannot be made must neither
     // leave half a document nor destroy an earlier export of the same name.
     QSaveFile File(FileName);
     if (!File.open(QIODevice::WriteOnly))
         throw EReportException(
             QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, File.errorString()));
-    QByteArray Pdf = WritePages(Snapshot, FileName);
+    TPdfPageSink Sink(FileName, Resolution, Info, XmpMetadata());
+    Sink.BeginDoc();
+    Pages(Sink);
+    if (Sink.PageCount() < 1)
+        throw EReportException(QStringLiteral("There are no pages to write to %1.").arg(FileName));
+    Sink.EndDoc({});
+    QByteArray Pdf = Sink.Document();
     TPdfInfoUpdate::Apply(Pdf, Info, FileName);
     const QString Problem = File.write(Pdf) == Pdf.size() ? CommitSaveFile(File) : File.errorString();
     if (!Problem.isEmpty())
         throw EReportException(
             QStringLiteral("The PDF file %1 could not be written: %2").arg(FileName, Problem));
-}
-
-QByteArray TRvRenderPDF::WritePages(const TSnapshotReader &Snapshot, const QString &FileName)
-{
-    QByteArray Pdf;
-    QBuffer Buffer(&Pdf);
-    Buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter Writer(&Buffer);
-        Writer.setResolution(Resolution);
-        Writer.setTitle(Info.Title);
-        Writer.setCreator(Info.Creator);
-        Writer.setDocumentXmpMetadata(XmpMetadata());
-        TReportPage Page = Snapshot.Page(1);
-        Writer.setPageLayout(PageLayoutFor(Page));
-        QPainter Painter;
-        if (!Painter.begin(&Writer))
-            throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
-        for (int Number = 1; Number <= Snapshot.PageCount(); ++Number) {
-            if (Number > 1) {
-                Page = Snapshot.Page(Number);
-                Writer.setPageLayout(PageLayoutFor(Page));
-                if (!Writer.newPage())
-                    throw EReportException(
-                        QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
-            }
-            TPagePainter::Paint(Page, Painter, Writer.resolution());
-            if (OnPage)
-                OnPage(Number);
-        }
-        if (!Painter.end())
-            throw EReportException(QStringLiteral("The PDF file %1 could not be written.").arg(FileName));
-    }
-    return Pdf;
 }

@@ -3,6 +3,8 @@
 #include "TPdfDocInfo.h"
 #include "TRvRender.h"
 
+class TPageSink;
+
 // Writes a snapshot's pages into one PDF file, each page at its own size,
 // with the document information of Info.
 class TRvRenderPDF : public TRvRender {
@@ -14,6 +16,9 @@ public:
     int Resolution = 1200;
 
     void Render(const TSnapshotReader &Snapshot, const QString &FileName) override;
+    // Renders the pages Pages gives its sink, as they come, into FileName: a
+    // run straight to PDF, without a snapshot.
+    void RenderPages(const std::function<void(TPageSink &)> &Pages, const QString &FileName);
 
     // The publisher named in exported documents, fixed when the program is built.
     static QString Publisher();
@@ -23,6 +28,4 @@ public:
 
 private:
     QByteArray XmpMetadata() const;
-    // The whole document, as Qt writes it.
-    QByteArray WritePages(const TSnapshotReader &Snapshot, const QString &FileName);
 };

@@ -3,6 +3,7 @@
 #include "CommitSaveFile.h"
 #include "EReportException.h"
 #include "TBaseReport.h"
+#include "TPageSink.h"
 #include "TReportInteraction.h"
 #include "TRvRenderHTML.h"
 #include "TRvRenderPDF.h"
@@ -114,7 +115,12 @@ bool TRvSystem::Execute()
 void TRvSystem::Generate(QIODevice &Device, const QString &Name, const TJobSettings &Job)
 {
     TSnapshotWriter Writer(Device, Name);
-    TBaseReport Output(Writer);
+    Generate(Writer, Job);
+}
+
+void TRvSystem::Generate(TPageSink &Sink, const TJobSettings &Job)
+{
+    TBaseReport Output(Sink);
     Output.SetJob(Job);
     const TStatusGuard Status(SystemOptions & SystemOption::ShowStatus, TitleStatus);
     Output.OnPageStart
@@ -253,16 +259,18 @@ void TRvSystem::RunFile(const TOutputOptions &Options)
                 QStringLiteral("The snapshot %1 could not be written: %2").arg(Options.FileName, Problem));
         return;
     }
+    if (Options.Format == TFileFormat::PDF) {
+        // Each page goes into the document as it is finished: a long run
+        // spent a tenth of its time writing and reading a snapshot first.
+        TRvRenderPDF Pdf;
+        Pdf.Info = TRvRenderPDF::ProgramInfo();
+        Pdf.RenderPages([this, &Options](TPageSink &Sink) { Generate(Sink, Options.Job); }, Options.FileName);
+        return;
+    }
     const auto Pages = NewTemporary();
     Generate(*Pages, Pages->fileName(), Options.Job);
     const TSnapshotReader Snapshot(*Pages, Pages->fileName());
-    if (Options.Format == TFileFormat::PDF) {
-        TRvRenderPDF Pdf;
-        Pdf.Info = TRvRenderPDF::ProgramInfo();
-        Pdf.Render(Snapshot, Options.FileName);
-    } else {
-        TRvRenderHTML Html;
-        Html.Title = Options.Job.Title;
-        Html.Render(Snapshot, Options.FileName);
-    }
+    TRvRenderHTML Html;
+    Html.Title = Options.Job.Title;
+    Html.Render(Snapshot, Options.FileName);
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+class TPageSink;
+
 class QFile;
 class QObject;
 class QTemporaryFile;
@@ -102,6 +104,7 @@ private:
     TStreamMode StreamMode() const;
     TOutputOptions InitialOptions() const;
     void Generate(QIODevice &Device, const QString &Name, const TJobSettings &Job);
+    void Generate(TPageSink &Sink, const TJobSettings &Job);
     void RunPreview(const TOutputOptions &Options);
     void RunPrinter(const TOutputOptions &Options);
     void RunFile(const TOutputOptions &Options);
