@@ -8,6 +8,8 @@
 
 #include <QPdfWriter>
 
+#include <utility>
+
 TPdfPageSink::TPdfPageSink(
     const QString &FileName, int Resolution, const TPdfDocInfo &Info, const QByteArray &XmpMetadata)
     : FFileName(FileName)
@@ -46,6 +48,12 @@ void TPdfPageSink::EndDoc(const TJobSettings &)
     if (FPainter.isActive() && !FPainter.end())
         Fail();
     FWriter.reset();
+}
+
+QByteArray TPdfPageSink::TakeDocument()
+{
+    FBuffer.close();
+    return std::exchange(FPdf, QByteArray());
 }
 
 void TPdfPageSink::Fail() const

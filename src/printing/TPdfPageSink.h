@@ -27,8 +27,9 @@ public:
     void EndDoc(const TJobSettings &Job) override;
 
     int PageCount() const { return FPageCount; }
-    // The whole document, once EndDoc has run.
-    const QByteArray &Document() const { return FPdf; }
+    // The whole document, once EndDoc has run, handed over without a copy
+    // (a long run's document is hundreds of megabytes).
+    QByteArray TakeDocument();
 
 private:
     [[noreturn]] void Fail() const;

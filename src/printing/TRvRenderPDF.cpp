@@ -87,7 +87,7 @@ void TRvRenderPDF::RenderPages(const std::function<void(TPageSink &)> &Pages, co
     if (Sink.PageCount() < 1)
         throw EReportException(QStringLiteral("There are no pages to write to %1.").arg(FileName));
     Sink.EndDoc({});
-    QByteArray Pdf = Sink.Document();
+    QByteArray Pdf = Sink.TakeDocument();
     TPdfInfoUpdate::Apply(Pdf, Info, FileName);
     const QString Problem = File.write(Pdf) == Pdf.size() ? CommitSaveFile(File) : File.errorString();
     if (!Problem.isEmpty())
