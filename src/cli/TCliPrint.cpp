@@ -181,12 +181,9 @@ int TCliPrint::Run(const QStringList &Args, const QString &ProgramDir)
 int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir) const
 {
     TCompanyDump Company;
-    if (!Company.Read(Request.Company))
-        throw EException(Company.Error());
-    // A record cut short: printing what was read would leave employees out.
-    if (!Company.Warnings().isEmpty())
-        throw EException(Company.Warnings().join(QStringLiteral("; "))
-            + QStringLiteral(": the company file is damaged, so nothing was printed"));
+    if (QString Problem;
+        !Company.ReadComplete(Request.Company, QStringLiteral("so nothing was printed"), Problem))
+        throw EException(Problem);
     TRvProject &Project = TaxFormsProject();
     Project.ProjectFile = Request.Project.isEmpty() ? ProgramDir + TaxFormsFileName() : Request.Project;
     if (Request.Form == QLatin1String("w3")) {

@@ -101,13 +101,10 @@ void TEFW2Batch::ReadCompanies()
 {
     for (const QString &W2File : std::as_const(FCompanyFiles)) {
         TCompanyDump Dump;
-        if (!Dump.Read(W2File))
-            throw EInOutError(Dump.Error());
-        // A record cut short or bytes no record owns: what was read may not
-        // be every employee, and a report without one is a wrong filing.
-        if (!Dump.Warnings().isEmpty())
-            throw EInOutError(Dump.Warnings().join(QStringLiteral("; "))
-                + QStringLiteral(": the company file is damaged, so no EFW2 file was written"));
+        // A report without every employee is a wrong filing.
+        if (QString Problem;
+            !Dump.ReadComplete(W2File, QStringLiteral("so no EFW2 file was written"), Problem))
+            throw EInOutError(Problem);
         TCompany Company;
         Company.W2File = W2File;
         Company.Client = MakeEFW2Client(Dump.Employer(), Dump.Employees());

@@ -1,9 +1,5 @@
 #include "TFrmW3.h"
 
-#include "TFrmReportPreview.h"
-#include "TW3Printing.h"
-#include "TaxFormsProject.h"
-
 #include "AppInfo.h"
 #include "EmployerRecord.h"
 #include "FormsReviewState.h"
@@ -16,8 +12,11 @@
 #include "TFormCanvas.h"
 #include "TFormMapping.h"
 #include "TFrmDataModule.h"
+#include "TFrmReportPreview.h"
 #include "TMaskedEdit.h"
 #include "TRecordSet.h"
+#include "TW3Printing.h"
+#include "TaxFormsProject.h"
 #include "W3Checks.h"
 #include "W3Totals.h"
 

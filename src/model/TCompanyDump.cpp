@@ -82,6 +82,19 @@ QString JsonRecord(const QByteArray &Record, std::span<const TFieldDef> Fields, 
 
 } // namespace
 
+bool TCompanyDump::ReadComplete(const QString &W2File, const QString &NotDone, QString &Problem)
+{
+    if (!Read(W2File)) {
+        Problem = FError;
+        return false;
+    }
+    if (FWarnings.isEmpty())
+        return true;
+    Problem
+        = FWarnings.join(QStringLiteral("; ")) + QStringLiteral(": the company file is damaged, ") + NotDone;
+    return false;
+}
+
 bool TCompanyDump::Read(const QString &W2File)
 {
     FError.clear();

@@ -19,6 +19,11 @@ public:
     QString Error() const { return FError; }
     // What was read but left out: partial records at the end of a file.
     QStringList Warnings() const { return FWarnings; }
+    // Read for a run that needs every employee (printing, the wage report):
+    // a record cut short counts as a damaged file, since what was read may
+    // leave employees out. False with Problem set: Error(), or "...: the
+    // company file is damaged, " followed by NotDone (what the run left undone).
+    bool ReadComplete(const QString &W2File, const QString &NotDone, QString &Problem);
 
     const EmployerRecord &Employer() const { return FEmployer; }
     const QList<EmployeeRecord> &Employees() const { return FEmployees; }
