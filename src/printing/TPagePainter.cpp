@@ -4,12 +4,12 @@
 #include "TReportPage.h"
 
 #include <QGlyphRun>
-#include <QRawFont>
 #include <QHash>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QTextLayout>
 
 namespace {
