@@ -1,9 +1,7 @@
 #include "TFrmEFW2.h"
 
 #include "AppInfo.h"
-#include "EFW2ClientChecks.h"
 #include "EFW2Files.h"
-#include "EFW2Writer.h"
 #include "EFieldException.h"
 #include "EInOutError.h"
 #include "ENoEmployeesException.h"
@@ -16,6 +14,7 @@
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
 #include "TEFW2Client.h"
+#include "TEFW2Process.h"
 #include "TEnterAsTab.h"
 #include "TFieldHighlight.h"
 #include "TFilterEdit.h"
@@ -538,28 +537,44 @@ bool TFrmEFW2::eventFilter(QObject *Watched, QEvent *Event)
     return QDialog::eventFilter(Watched, Event);
 }
 
+// The limit findings in one box, and the question whether to write anyway;
+// No is the default.
+bool TFrmEFW2::AcceptFindings(const QList<TEFW2Finding> &Findings)
+{
+    QStringList Lines;
+    for (const TEFW2Finding &Finding : Findings)
+        Lines.append(Finding.Text());
+    const QString Text = QStringLiteral("The SSA's 2025 checks would report these amounts:~~")
+        + Lines.join(QLatin1Char('~')) + QStringLiteral("~~Write the EFW2 file anyway?");
+    return MsgBox(Text, AppTitle(), MsgFlag::YesNo | MsgFlag::IconWarning | MsgFlag::DefaultButton2)
+        == MsgResult::Yes;
+}
+
 void TFrmEFW2::ProcessClient()
 {
     const TEFW2Client Client = ReadEFW2Client(Data);
     const int Count = Client.ValidCount();
-    if (Count == 0)
-        throw ENoEmployeesException(
-            QStringLiteral("This client file does not have any valid W-2 employees."));
     const TSubmitterData Submitter = SubmitterFromWindow();
-    const TSubmitterCheck Check = ValidateSubmitter(Submitter);
-    if (!Check.Passed()) {
-        if (auto *Field = FFieldPanel->findChild<QWidget *>(Check.Field))
-            Field->setFocus(Qt::OtherFocusReason);
-        throw EFieldException(Check.Message);
-    }
-    const TEFW2Refusal Refusal = CheckEFW2Client(Client);
-    if (Refusal.Refused())
-        throw EProcessException(Refusal.Text() + QStringLiteral("~~No EFW2 file was created."));
-
     const TEFW2Part Part { ChkSubmitter->isChecked(), ChkFinal->isChecked(),
         TEFW2Submission::RFCount(FSettings, Count) };
-    const QStringList Lines = BuildClientLines(Submitter, Client, Part);
-    WriteClientFile(FClientFile, Lines);
+    const TEFW2Outcome Outcome
+        = TEFW2Process(Submitter, { { Data.CurrentW3File, Client, Part, FClientFile } })
+              .Run([this](const QList<TEFW2Finding> &Findings) { return AcceptFindings(Findings); });
+    switch (Outcome.Stop) {
+    case TEFW2Stop::None:
+        break;
+    case TEFW2Stop::NoEmployees:
+        throw ENoEmployeesException(Outcome.Message);
+    case TEFW2Stop::Submitter:
+        if (auto *Field = FFieldPanel->findChild<QWidget *>(Outcome.Field))
+            Field->setFocus(Qt::OtherFocusReason);
+        throw EFieldException(Outcome.Message);
+    case TEFW2Stop::Client:
+        throw EProcessException(Outcome.Message + QStringLiteral("~~No EFW2 file was created."));
+    case TEFW2Stop::Findings:
+        return; // the person chose not to write: nothing is written or counted
+    }
+    const QStringList &Lines = Outcome.Lines.first();
     // Counted only once the client file is there.
     FSettings.SetTotalRecords(FSettings.TotalRecords() + Count);
     if (!Part.ExcludeRA)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EFW2LimitChecks.h"
 #include "EFW2Settings.h"
 #include "TEFW2Submission.h"
 
@@ -97,7 +98,9 @@ public:
     // others normally; ResubID is enabled with ResubInd.
     void MarkRequiredFields();
     // The Process command: the open company's records to its client file
-    // and, in a multi-client submission, to the master list.
+    // and, in a multi-client submission, to the master list. The run is the
+    // one "qmrk-w2-cli efw2" makes (TEFW2Process); the window adds the focus,
+    // the messages and the submission's bookkeeping.
     void ProcessClient();
 
     // How View Country Codes opens the list; tests put a recorder here.
@@ -131,6 +134,7 @@ private:
     void FormCloseQuery();
     void FormClose();
     void ShowTotalRecords();
+    bool AcceptFindings(const QList<TEFW2Finding> &Findings);
 
     void BtnProcessClick();
     void BtnResetClick();

@@ -18,7 +18,9 @@ struct TEFW2Refusal {
     QString Text() const;
 };
 
-// Runs, in this order, the W-3 checks on the employer, then for each
-// employee that gets an RW line the W-2 checks and the widths of its RW
-// amounts, then the widths of the RT totals; returns the first failure.
+// Runs, in this order, the amount fields of the employer and of each
+// employee that gets an RW line (each a finite number of zero or more), the
+// W-3 checks on the employer, then for each of those employees the W-2
+// checks and the widths of its RW and RO amounts, then the widths of the RT
+// and RU totals; returns the first failure.
 TEFW2Refusal CheckEFW2Client(const TEFW2Client &Client);

@@ -8,7 +8,9 @@
 #include "TSubmitterData.h"
 #include "TextUtils.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -155,12 +157,44 @@ const std::array<std::pair<QLatin1String, TRWField>, 14> RWCodes { {
     { QLatin1String("FF"), CodeFF },
 } };
 
-TRWCents SumOf(const QList<EmployeeRecord> &Employees)
+// Positions in TROCents.
+enum TROField { Box8, CodeAB, CodeR, CodeS, CodeT, CodeM, CodeN, CodeZ, CodeEE, CodeGG, CodeHH };
+
+// The box 12 codes of the RO record with their places; A and B share one.
+const std::array<std::pair<QLatin1String, TROField>, 11> ROCodes { {
+    { QLatin1String("A"), CodeAB },
+    { QLatin1String("B"), CodeAB },
+    { QLatin1String("R"), CodeR },
+    { QLatin1String("S"), CodeS },
+    { QLatin1String("T"), CodeT },
+    { QLatin1String("M"), CodeM },
+    { QLatin1String("N"), CodeN },
+    { QLatin1String("Z"), CodeZ },
+    { QLatin1String("EE"), CodeEE },
+    { QLatin1String("GG"), CodeGG },
+    { QLatin1String("HH"), CodeHH },
+} };
+
+// Adds the cents of every box 12 slot to the place its code has in Cents.
+template <typename TCents, typename TCodes>
+void AddBox12Slots(const EmployeeRecord &E, const TCodes &Codes, TCents &Cents)
 {
-    TRWCents Sum {};
+    const QString Slots[] = { E.Box12Code_a(), E.Box12Code_b(), E.Box12Code_c(), E.Box12Code_d() };
+    const double Amounts[] = { E.Box12Amt_a(), E.Box12Amt_b(), E.Box12Amt_c(), E.Box12Amt_d() };
+    for (int Slot = 0; Slot < 4; ++Slot) {
+        const QString Code = TrimText(Slots[Slot]);
+        for (const auto &[Name, Field] : Codes)
+            if (Code.compare(Name, Qt::CaseInsensitive) == 0)
+                Cents[Field] += EFW2Cents(Amounts[Slot]);
+    }
+}
+
+template <typename TCents, typename TOf> TCents SumOf(const QList<EmployeeRecord> &Employees, TOf Of)
+{
+    TCents Sum {};
     for (const EmployeeRecord &E : Employees) {
-        const TRWCents Cents = RWCents(E);
-        for (int I = 0; I < RWAmountCount; ++I)
+        const TCents Cents = Of(E);
+        for (size_t I = 0; I < Sum.size(); ++I)
             Sum[I] += Cents[I];
     }
     return Sum;
@@ -187,12 +221,10 @@ bool EFW2CentsFit(qint64 Cents, int Width)
 
 qint64 Box12Cents(const EmployeeRecord &E, const QString &Code)
 {
-    const QString Codes[] = { E.Box12Code_a(), E.Box12Code_b(), E.Box12Code_c(), E.Box12Code_d() };
-    const double Amounts[] = { E.Box12Amt_a(), E.Box12Amt_b(), E.Box12Amt_c(), E.Box12Amt_d() };
-    for (int I = 0; I < 4; ++I)
-        if (TrimText(Codes[I]).compare(Code, Qt::CaseInsensitive) == 0)
-            return EFW2Cents(Amounts[I]);
-    return 0;
+    std::array<qint64, 1> Cents {};
+    const std::array<std::pair<QString, int>, 1> Only { { { Code, 0 } } };
+    AddBox12Slots(E, Only, Cents);
+    return Cents[0];
 }
 
 QString Box12Amount(const EmployeeRecord &Employee, const QString &Code)
@@ -228,16 +260,45 @@ TRWCents RWCents(const EmployeeRecord &E)
     Cents[Box7] = EFW2Cents(E.Box7SocSecTips());
     Cents[Box10] = EFW2Cents(E.Box10DependentCare());
     Cents[Box11] = EFW2Cents(E.Box11NonqualifiedPlans());
-    const QString Codes[] = { E.Box12Code_a(), E.Box12Code_b(), E.Box12Code_c(), E.Box12Code_d() };
-    const double Amounts[] = { E.Box12Amt_a(), E.Box12Amt_b(), E.Box12Amt_c(), E.Box12Amt_d() };
-    // From the last slot to the first, so the first slot that holds a code wins.
-    for (int Slot = 3; Slot >= 0; --Slot) {
-        const QString Code = TrimText(Codes[Slot]);
-        for (const auto &[Name, Field] : RWCodes)
-            if (Code.compare(Name, Qt::CaseInsensitive) == 0)
-                Cents[Field] = EFW2Cents(Amounts[Slot]);
-    }
+    AddBox12Slots(E, RWCodes, Cents);
     return Cents;
+}
+
+TROCents ROCents(const EmployeeRecord &E)
+{
+    TROCents Cents {};
+    Cents[Box8] = EFW2Cents(E.Box8AllocatedTips());
+    AddBox12Slots(E, ROCodes, Cents);
+    return Cents;
+}
+
+bool HasRO(const EmployeeRecord &Employee)
+{
+    const TROCents Cents = ROCents(Employee);
+    return std::any_of(Cents.cbegin(), Cents.cend(), [](qint64 C) { return C > 0; });
+}
+
+const std::array<QString, ROAmountCount> &ROAmountLabels()
+{
+    static const std::array<QString, ROAmountCount> Labels {
+        QStringLiteral("Box 8 (Allocated tips)"),
+        QStringLiteral("Box 12 codes A and B"),
+        QStringLiteral("Box 12 code R"),
+        QStringLiteral("Box 12 code S"),
+        QStringLiteral("Box 12 code T"),
+        QStringLiteral("Box 12 code M"),
+        QStringLiteral("Box 12 code N"),
+        QStringLiteral("Box 12 code Z"),
+        QStringLiteral("Box 12 code EE"),
+        QStringLiteral("Box 12 code GG"),
+        QStringLiteral("Box 12 code HH"),
+    };
+    return Labels;
+}
+
+bool Box11IsSection457(const EmployerRecord &Employer)
+{
+    return KindOfEmployerCode(Employer) != QLatin1String("N");
 }
 
 const std::array<QString, RWAmountCount> &RWAmountLabels()
@@ -349,10 +410,11 @@ QString BuildRE(const EmployerRecord &E)
         .Text();
 }
 
-QString BuildRW(const EmployeeRecord &E)
+QString BuildRW(const EmployerRecord &Employer, const EmployeeRecord &E)
 {
     constexpr int W = RWAmountWidth;
     const TRWCents C = RWCents(E);
+    const bool Section457 = Box11IsSection457(Employer);
     return TLine("RW")
         .Put(3, 9, DigitsOf(E.EmployeeSSN()))
         .Put(12, 15, Upper(E.FirstName()))
@@ -384,9 +446,9 @@ QString BuildRW(const EmployeeRecord &E)
         .Amount(320, W, C[CodeG])
         .Amount(331, W, C[CodeH])
         .Blank(342, W)
-        .Amount(353, W, C[Box11])
+        .Amount(353, W, Section457 ? C[Box11] : 0)
         .Amount(364, W, C[CodeW])
-        .Amount(375, W, 0)
+        .Amount(375, W, Section457 ? 0 : C[Box11])
         .Amount(386, W, C[CodeQ])
         .Blank(397, W)
         .Amount(408, W, C[CodeC])
@@ -408,7 +470,8 @@ QString BuildRW(const EmployeeRecord &E)
 QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RW)
 {
     constexpr int W = RTAmountWidth;
-    const TRWCents T = SumOf(RW);
+    const TRWCents T = SumOf<TRWCents>(RW, RWCents);
+    const bool Section457 = Box11IsSection457(Employer);
     return TLine("RT")
         .Put(3, 7, PadZeros(QString::number(RW.size()), 7))
         .Amount(10, W, T[Box1])
@@ -426,9 +489,9 @@ QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RW)
         .Amount(190, W, T[CodeG])
         .Amount(205, W, T[CodeH])
         .Blank(220, W)
-        .Amount(235, W, T[Box11])
+        .Amount(235, W, Section457 ? T[Box11] : 0)
         .Amount(250, W, T[CodeW])
-        .Amount(265, W, 0)
+        .Amount(265, W, Section457 ? 0 : T[Box11])
         .Amount(280, W, T[CodeQ])
         .Amount(295, W, T[CodeDD])
         .Amount(310, W, T[CodeC])
@@ -439,6 +502,53 @@ QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RW)
         .Amount(385, W, T[CodeBB])
         .Amount(400, W, T[CodeFF])
         .Blank(415, 98)
+        .Text();
+}
+
+QString BuildRO(const EmployeeRecord &E)
+{
+    constexpr int W = ROAmountWidth;
+    const TROCents C = ROCents(E);
+    // 144 on: the territorial fields, which no employee of ours has.
+    return TLine("RO")
+        .Blank(3, 9)
+        .Amount(12, W, C[Box8])
+        .Amount(23, W, C[CodeAB])
+        .Amount(34, W, C[CodeR])
+        .Amount(45, W, C[CodeS])
+        .Amount(56, W, C[CodeT])
+        .Amount(67, W, C[CodeM])
+        .Amount(78, W, C[CodeN])
+        .Amount(89, W, C[CodeZ])
+        .Blank(100, W)
+        .Amount(111, W, C[CodeEE])
+        .Amount(122, W, C[CodeGG])
+        .Amount(133, W, C[CodeHH])
+        .Blank(144, 369)
+        .Text();
+}
+
+QString BuildRU(const QList<EmployeeRecord> &RWEmployees)
+{
+    constexpr int W = RUAmountWidth;
+    QList<EmployeeRecord> RO;
+    std::copy_if(RWEmployees.cbegin(), RWEmployees.cend(), std::back_inserter(RO), HasRO);
+    const TROCents T = SumOf<TROCents>(RO, ROCents);
+    return TLine("RU")
+        .Put(3, 7, PadZeros(QString::number(RO.size()), 7))
+        .Amount(10, W, T[Box8])
+        .Amount(25, W, T[CodeAB])
+        .Amount(40, W, T[CodeR])
+        .Amount(55, W, T[CodeS])
+        .Amount(70, W, T[CodeT])
+        .Amount(85, W, T[CodeM])
+        .Amount(100, W, T[CodeN])
+        .Amount(115, W, T[CodeZ])
+        .Blank(130, W)
+        .Amount(145, W, T[CodeEE])
+        .Amount(160, W, T[CodeGG])
+        .Amount(175, W, T[CodeHH])
+        .Blank(190, 323)
         .Text();
 }
 

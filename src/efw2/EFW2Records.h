@@ -27,8 +27,9 @@ QString FormatEFW2Amount(double Value, int Width);
 // Whether the cents fit Width digits.
 bool EFW2CentsFit(qint64 Cents, int Width);
 
-// The cents of the first of the four box 12 slots whose code is Code, letter
-// case ignored; 0 when no slot holds it. A code held twice counts once.
+// The cents of the four box 12 slots whose code is Code, letter case ignored,
+// added together: a code entered in two slots reports both amounts. 0 when no
+// slot holds it.
 qint64 Box12Cents(const EmployeeRecord &Employee, const QString &Code);
 // Box12Cents as an RW money field.
 QString Box12Amount(const EmployeeRecord &Employee, const QString &Code);
@@ -40,12 +41,24 @@ QString Box11Total(const QList<EmployeeRecord> &Employees);
 QString BuildRA(const TSubmitterData &Submitter);
 // The RE employer record.
 QString BuildRE(const EmployerRecord &Employer);
-// The RW record of one employee.
-QString BuildRW(const EmployeeRecord &Employee);
+// Section 457 plans exist only for governments and tax-exempt organisations:
+// an employer of the kind "None apply" reports box 11 as a plan not under
+// section 457.
+bool Box11IsSection457(const EmployerRecord &Employer);
+// The RW record of one employee of Employer.
+QString BuildRW(const EmployerRecord &Employer, const EmployeeRecord &Employee);
 // The RT total record of the employees whose RW lines were written: their
 // count, and the sums of the cents in their RW lines. Only the sick-pay tax
 // comes from the employer record.
 QString BuildRT(const EmployerRecord &Employer, const QList<EmployeeRecord> &RWEmployees);
+// The RO optional record of one employee: allocated tips and the box 12
+// amounts the RW has no field for. Only written for an employee who has one
+// of them (HasRO).
+QString BuildRO(const EmployeeRecord &Employee);
+bool HasRO(const EmployeeRecord &Employee);
+// The RU total of the RO lines written for RWEmployees: their count and the
+// sums of their cents.
+QString BuildRU(const QList<EmployeeRecord> &RWEmployees);
 // The RF final record counting RWCount RW records.
 QString BuildRF(qint32 RWCount);
 
@@ -58,3 +71,12 @@ using TRWCents = std::array<qint64, RWAmountCount>;
 TRWCents RWCents(const EmployeeRecord &Employee);
 // What each of them holds, as the W-2 names it.
 const std::array<QString, RWAmountCount> &RWAmountLabels();
+
+// The money fields of the RO record, in line order: box 8, box 12 codes A
+// and B together, R, S, T, M, N, Z, EE, GG and HH. The RU totals sum the same.
+inline constexpr int ROAmountWidth = 11;
+inline constexpr int RUAmountWidth = 15;
+inline constexpr int ROAmountCount = 11;
+using TROCents = std::array<qint64, ROAmountCount>;
+TROCents ROCents(const EmployeeRecord &Employee);
+const std::array<QString, ROAmountCount> &ROAmountLabels();

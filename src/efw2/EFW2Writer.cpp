@@ -1,6 +1,5 @@
 #include "EFW2Writer.h"
 
-#include "EFW2Files.h"
 #include "EFW2Records.h"
 #include "TEFW2Client.h"
 
@@ -8,19 +7,22 @@ QStringList BuildClientLines(
     const TSubmitterData &Submitter, const TEFW2Client &Client, const TEFW2Part &Part)
 {
     QStringList Lines;
-    Lines.reserve(Client.Employees.size() + 4);
+    Lines.reserve(2 * Client.Employees.size() + 5);
     if (!Part.ExcludeRA)
         Lines.append(BuildRA(Submitter));
     Lines.append(BuildRE(Client.Employer));
-    for (const EmployeeRecord &Employee : Client.Employees)
-        Lines.append(BuildRW(Employee));
+    bool AnyRO = false;
+    for (const EmployeeRecord &Employee : Client.Employees) {
+        Lines.append(BuildRW(Client.Employer, Employee));
+        if (HasRO(Employee)) {
+            Lines.append(BuildRO(Employee));
+            AnyRO = true;
+        }
+    }
     Lines.append(BuildRT(Client.Employer, Client.Employees));
+    if (AnyRO)
+        Lines.append(BuildRU(Client.Employees));
     if (!Part.ExcludeRF)
         Lines.append(BuildRF(Part.RFCount));
     return Lines;
-}
-
-void WriteClientFile(const QString &Path, const QStringList &Lines)
-{
-    ReplaceTextFile(Path, Lines, true);
 }

@@ -15,10 +15,7 @@ struct TEFW2Part {
 };
 
 // One client's lines in file order: RA (unless excluded), RE, one RW per
-// valid employee, RT, RF (unless excluded).
+// valid employee each followed by its RO when it has one, RT, RU when any RO
+// was written, RF (unless excluded).
 QStringList BuildClientLines(
     const TSubmitterData &Submitter, const TEFW2Client &Client, const TEFW2Part &Part);
-
-// Writes the client file whole or not at all; between runs it carries the
-// read-only mark.
-void WriteClientFile(const QString &Path, const QStringList &Lines);

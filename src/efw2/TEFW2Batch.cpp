@@ -2,13 +2,11 @@
 
 #include "CompanyFiles.h"
 
-#include "EFW2ClientChecks.h"
 #include "EFW2Files.h"
 #include "EFW2Settings.h"
-#include "EFW2Writer.h"
 #include "EInOutError.h"
-#include "SubmitterRules.h"
 #include "TCompanyDump.h"
+#include "TEFW2Process.h"
 #include "TextUtils.h"
 
 #include <QDir>
@@ -35,7 +33,7 @@ TEFW2Batch::TEFW2Batch(QTextStream &Out, QTextStream &Err)
 
 QString TEFW2Batch::HelpText()
 {
-    return QStringLiteral("  efw2 --settings QMRK.W2S --out DIR COMPANY%1 [COMPANY%1 ...]\n"
+    return QStringLiteral("  efw2 --settings QMRK.W2S --out DIR COMPANY%1 [COMPANY%1 ...] [--strict]\n"
                           "               write the SSA EFW2 wage report of the companies into DIR,\n"
                           "               with the submitter data of the EFW2 window's settings file.\n"
                           "               One company gives DIR/NAME.txt (RA, RE, RW..., RT, RF);\n"
@@ -44,10 +42,14 @@ QString TEFW2Batch::HelpText()
                           "               with the whole submission. The settings, QMRK.CP and the\n"
                           "               company files are only read. When the submitter data, a\n"
                           "               company without valid employees or a W-2 or W-3 check\n"
-                          "               refuses, the reason goes to stderr, nothing is written\n"
-                          "               and the exit status is 3. A company file that is missing\n"
-                          "               or damaged (a record cut short) writes nothing either,\n"
-                          "               with exit status 1.\n")
+                          "               refuses, or an amount field holds no number of zero or\n"
+                          "               more, the reason goes to stderr, nothing is written\n"
+                          "               and the exit status is 3. Each amount that the SSA's\n"
+                          "               2025 checks would report is a line on stderr (Error or\n"
+                          "               Notice) and the files are written; with --strict an\n"
+                          "               Error refuses the run, writes nothing, exit status 3.\n"
+                          "               A company file that is missing or damaged (a record\n"
+                          "               cut short) writes nothing either, with exit status 1.\n")
         .arg(W2FileExtension());
 }
 
@@ -57,6 +59,8 @@ bool TEFW2Batch::ParseArguments(const QStringList &Args)
         const QString &Arg = Args.at(I);
         if ((Arg == QLatin1String("--settings") || Arg == QLatin1String("--out")) && I + 1 < Args.size())
             (Arg == QLatin1String("--settings") ? FSettingsFile : FOutDir) = Args.at(++I);
+        else if (Arg == QLatin1String("--strict"))
+            FStrict = true;
         else if (Arg.startsWith(QLatin1String("--")))
             return false;
         else
@@ -75,20 +79,23 @@ int TEFW2Batch::Run(const QStringList &Args)
 {
     if (!ParseArguments(Args)) {
         FErr << Program << ": efw2 takes --settings FILE, --out DIR and at least one " << W2FileExtension()
-             << " file\n"
+             << " file, and --strict as an option\n"
              << "Try '" << Program << " --help'.\n";
         return ExitUsage;
     }
     try {
         FSubmitter = ReadEFW2Settings(FSettingsFile).Submitter();
-        const TSubmitterCheck Check = ValidateSubmitter(FSubmitter);
-        if (!Check.Passed())
-            return Refuse(FSettingsFile, QStringLiteral("%1 (%2)").arg(Check.Message, Check.Field));
         ReadCompanies();
-        if (const int Code = CheckCompanies(); Code != ExitDone)
-            return Code;
-        BuildLines();
-        WriteFiles();
+        const QList<TEFW2Job> Jobs = MakeJobs();
+        const TEFW2Outcome Outcome
+            = TEFW2Process(FSubmitter, Jobs)
+                  .Run([this, &Jobs](
+                           const QList<TEFW2Finding> &Findings) { return AcceptFindings(Jobs, Findings); },
+                      FMasterFile);
+        if (!Outcome.Written())
+            return RefuseOutcome(Jobs, Outcome);
+        for (int I = 0; I < FCompanies.size(); ++I)
+            FCompanies[I].Lines = Outcome.Lines.at(I);
     } catch (const EException &Error) {
         FErr << Program << ": " << EscapeControlChars(Error.Message()) << "\n";
         return ExitFileError;
@@ -113,79 +120,62 @@ void TEFW2Batch::ReadCompanies()
     }
 }
 
-int TEFW2Batch::CheckCompanies()
-{
-    QStringList Targets;
-    QStringList Names;
-    if (FCompanies.size() > 1)
-        Targets.append(MasterFileName.toLower());
-    for (const TCompany &Company : std::as_const(FCompanies)) {
-        const QString Name = Company.Client.Employer.EmployerName();
-        if (Names.contains(Name, Qt::CaseInsensitive))
-            return Refuse(Company.W2File,
-                QStringLiteral("the client %1 is already in this submission; a client is processed once")
-                    .arg(Name));
-        const QString Target = QFileInfo(Company.Target).fileName();
-        if (Targets.contains(Target.toLower()))
-            return Refuse(Company.W2File,
-                QStringLiteral("its client file %1 would overwrite another file of this "
-                               "submission")
-                    .arg(Target));
-        Names.append(Name);
-        Targets.append(Target.toLower());
-        if (Company.Client.ValidCount() == 0)
-            return Refuse(
-                Company.W2File, QStringLiteral("This client file does not have any valid W-2 employees."));
-        const TEFW2Refusal Refusal = CheckEFW2Client(Company.Client);
-        if (Refusal.Refused())
-            return Refuse(Company.W2File, Refusal.Text());
-    }
-    return ExitDone;
-}
-
 // The parts of a multi-client submission: the first client with the RA, the
-// last with the RF counting every client's RW records.
-void TEFW2Batch::BuildLines()
+// last with the RF counting every client's RW records. The master file
+// holds them all.
+QList<TEFW2Job> TEFW2Batch::MakeJobs()
 {
     qint32 Total = 0;
     for (const TCompany &Company : std::as_const(FCompanies))
         Total += Company.Client.ValidCount();
     const bool Several = FCompanies.size() > 1;
+    QList<TEFW2Job> Jobs;
     for (int I = 0; I < FCompanies.size(); ++I) {
-        TCompany &Company = FCompanies[I];
+        const TCompany &Company = FCompanies.at(I);
         const bool Last = I == FCompanies.size() - 1;
-        const TEFW2Part Part { Several && I > 0, Several && !Last, Total };
-        Company.Lines = BuildClientLines(FSubmitter, Company.Client, Part);
-        if (Several)
-            FMasterLines.append(Company.Lines);
+        Jobs.append({ Company.W2File, Company.Client, { Several && I > 0, Several && !Last, Total },
+            Company.Target });
     }
     if (Several)
         FMasterFile = QDir(FOutDir).filePath(MasterFileName);
+    return Jobs;
 }
 
-void TEFW2Batch::WriteFiles()
+// Every finding is a line on stderr; with --strict an error refuses the run.
+bool TEFW2Batch::AcceptFindings(const QList<TEFW2Job> &Jobs, const QList<TEFW2Finding> &Findings)
 {
-    if (!QDir().mkpath(FOutDir))
-        throw EInOutError(QStringLiteral("Cannot create the folder %1").arg(FOutDir));
-    QList<TTextFile> Files;
-    for (const TCompany &Company : std::as_const(FCompanies))
-        Files.append({ Company.Target, Company.Lines, true });
-    if (!FMasterFile.isEmpty())
-        Files.append({ FMasterFile, FMasterLines, true });
-    ReplaceTextFiles(Files);
+    for (const TEFW2Finding &Finding : Findings)
+        FErr << Program << ": " << EscapeControlChars(Jobs.at(Finding.Job).Source) << ": "
+             << EscapeControlChars(Finding.Text()) << "\n";
+    return !(FStrict && HasErrors(Findings));
+}
+
+int TEFW2Batch::RefuseOutcome(const QList<TEFW2Job> &Jobs, const TEFW2Outcome &Outcome)
+{
+    switch (Outcome.Stop) {
+    case TEFW2Stop::Submitter:
+        return Refuse(FSettingsFile, QStringLiteral("%1 (%2)").arg(Outcome.Message, Outcome.Field));
+    case TEFW2Stop::Findings:
+        FErr << Program << ": --strict: the errors above refuse the run; no EFW2 file was written\n";
+        return ExitRefused;
+    default:
+        return Refuse(Jobs.at(Outcome.Job).Source, Outcome.Message);
+    }
 }
 
 void TEFW2Batch::Report()
 {
     qint32 Total = 0;
+    qsizetype MasterLines = 0;
     for (const TCompany &Company : std::as_const(FCompanies)) {
         FOut << EscapeControlChars(Company.Target) << ": "
              << EscapeControlChars(Company.Client.Employer.EmployerName()) << ", "
              << Company.Client.ValidCount() << " employee records, " << Company.Lines.size() << " lines\n";
         Total += Company.Client.ValidCount();
+        MasterLines += Company.Lines.size();
     }
     if (!FMasterFile.isEmpty())
-        FOut << EscapeControlChars(FMasterFile) << ": " << FCompanies.size() << " clients, "
-             << FMasterLines.size() << " lines\n";
+        FOut << EscapeControlChars(FMasterFile) << ": " << FCompanies.size() << " clients, " << MasterLines
+             << " lines\n";
     FOut << "Total employee records: " << Total << "\n";
 }

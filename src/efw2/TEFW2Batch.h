@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TEFW2Client.h"
+#include "TEFW2Process.h"
 #include "TSubmitterData.h"
 
 #include <QList>
@@ -14,8 +15,10 @@ class QTextStream;
 // format. One company gives its client file as Process with both exclusion
 // boxes clear; several give each client's file as the multi-client
 // submission would, in the order given, and the master file holding the
-// whole submission. Every check runs before anything is written, and the
-// settings file, "QMRK.CP" and the company files are only read.
+// whole submission. The run is the window's Process run (TEFW2Process):
+// every check runs before anything is written. The limit findings go to
+// stderr; --strict refuses the run on an error among them. The settings
+// file, "QMRK.CP" and the company files are only read.
 class TEFW2Batch {
 public:
     TEFW2Batch(QTextStream &Out, QTextStream &Err);
@@ -39,9 +42,9 @@ private:
     bool ParseArguments(const QStringList &Args);
     int Refuse(const QString &Where, const QString &Message);
     void ReadCompanies();
-    int CheckCompanies();
-    void BuildLines();
-    void WriteFiles();
+    QList<TEFW2Job> MakeJobs();
+    bool AcceptFindings(const QList<TEFW2Job> &Jobs, const QList<TEFW2Finding> &Findings);
+    int RefuseOutcome(const QList<TEFW2Job> &Jobs, const TEFW2Outcome &Outcome);
     void Report();
 
     QTextStream &FOut;
@@ -52,5 +55,5 @@ private:
     QStringList FCompanyFiles;
     QList<TCompany> FCompanies;
     QString FMasterFile;
-    QStringList FMasterLines;
+    bool FStrict = false;
 };

@@ -1,10 +1,16 @@
 #include "EFW2Ascii.h"
+#include "EFW2ClientChecks.h"
+#include "EFW2LimitChecks.h"
 #include "EFW2Records.h"
 #include "EFW2Writer.h"
 #include "QmrkTestMain.h"
+#include "RecordFields.h"
 #include "TEFW2Client.h"
 #include "TEFW2Fixtures.h"
 #include "TExpectedLine.h"
+
+#include <limits>
+#include <span>
 
 using namespace EFW2Fixtures;
 
@@ -67,6 +73,73 @@ TExpectedLine ZeroRT(const QByteArray &Count)
     return L;
 }
 
+// Every money field of an RO line zero: 1-2 "RO", 3-11 blank, eight amounts
+// from 12, 100-110 blank, three amounts from 111, 144-512 blank.
+TExpectedLine ZeroRO()
+{
+    TExpectedLine L;
+    L.At(1, "RO");
+    for (int Position : { 12, 23, 34, 45, 56, 67, 78, 89, 111, 122, 133 })
+        L.Zeros(Position, 11);
+    return L;
+}
+
+// Every money field of an RU line zero, with Count RO records: seven amounts
+// from 10, Z at 115, 130-144 blank, EE, GG and HH from 145, 190-512 blank.
+TExpectedLine ZeroRU(const QByteArray &Count)
+{
+    TExpectedLine L;
+    L.At(1, "RU").At(3, Count);
+    for (int Position : { 10, 25, 40, 55, 70, 85, 100, 115, 145, 160, 175 })
+        L.Zeros(Position, 15);
+    return L;
+}
+
+using TCodes = QList<std::pair<QString, double>>;
+
+// ZeroEmployee with box 8 and box 12 slots a, b, ... filled in turn; valid
+// (box 1 of 1.00) so that it gets an RW line.
+EmployeeRecord WithBox12(double Tips, const TCodes &Codes)
+{
+    EmployeeRecord E = ZeroEmployee();
+    E.SetBox1Wages(1);
+    E.SetBox8AllocatedTips(Tips);
+    using TSetCode = void (EmployeeRecord::*)(const QString &);
+    using TSetAmount = void (EmployeeRecord::*)(double);
+    const std::pair<TSetCode, TSetAmount> Slots[] = {
+        { &EmployeeRecord::SetBox12Code_a, &EmployeeRecord::SetBox12Amt_a },
+        { &EmployeeRecord::SetBox12Code_b, &EmployeeRecord::SetBox12Amt_b },
+        { &EmployeeRecord::SetBox12Code_c, &EmployeeRecord::SetBox12Amt_c },
+        { &EmployeeRecord::SetBox12Code_d, &EmployeeRecord::SetBox12Amt_d },
+    };
+    for (int I = 0; I < Codes.size(); ++I) {
+        (E.*Slots[I].first)(Codes.at(I).first);
+        (E.*Slots[I].second)(Codes.at(I).second);
+    }
+    return E;
+}
+
+// Between them every RO amount: box 8 and the codes A, B, R, S, T, M, N, Z,
+// EE, GG and HH (a W-2 has four box 12 slots).
+QList<EmployeeRecord> EveryROAmount()
+{
+    return { WithBox12(12.34, { { "A", 1 }, { "b", 2.5 }, { "R", 3 }, { "S", 4 } }),
+        WithBox12(0, { { "T", 5 }, { "M", 6 }, { "n", 7 }, { "Z", 8 } }),
+        WithBox12(100, { { "ee", 9 }, { "GG", 10 }, { "HH", 11 }, { "A", 0.01 } }) };
+}
+
+// The employer of the kind Flag (a field name of the employer record).
+EmployerRecord EmployerOfKind(const QString &Flag)
+{
+    EmployerRecord E = Employer();
+    E.SetKindOfEmployerNoneApply(false);
+    QByteArray Bytes = E.Bytes();
+    for (const TFieldDef &Field : EmployerRecord::Fields())
+        if (Flag.toLatin1() == Field.Name)
+            Bytes[Field.Offset] = 1;
+    return EmployerRecord::FromBytes(Bytes);
+}
+
 } // namespace
 
 class TstEFW2Records : public QObject {
@@ -95,6 +168,20 @@ private Q_SLOTS:
     void clientParts_data();
     void clientParts();
     void everyLineIsAscii();
+    void roLine_data();
+    void roLine();
+    void roOnlyForItsAmounts_data();
+    void roOnlyForItsAmounts();
+    void ruTotalsTheROLines();
+    void recordOrder_data();
+    void recordOrder();
+    void repeatedCodesAreAdded();
+    void box11ByKindOfEmployer_data();
+    void box11ByKindOfEmployer();
+    void unfitAmountsAreRefused_data();
+    void unfitAmountsAreRefused();
+    void limitChecks_data();
+    void limitChecks();
 };
 
 void TstEFW2Records::formatAmount_data()
@@ -364,7 +451,7 @@ void TstEFW2Records::rwLine_data()
                                            .At(199, "00000000007")
                                            .At(254, "00000001235")
                                            .At(276, "00000500000")
-                                           .At(353, "00000077777")
+                                           .At(375, "00000077777")
                                            .Line();
 
     EmployeeRecord Box12 = ZeroEmployee();
@@ -376,8 +463,8 @@ void TstEFW2Records::rwLine_data()
     Box12.SetBox12Amt_c(300);
     Box12.SetBox12Code_d(QStringLiteral("w"));
     Box12.SetBox12Amt_d(1200);
-    QTest::newRow("lower-case codes, a code twice, a code not written")
-        << Box12 << ZeroRW().At(463, "00000250050").At(364, "00000120000").Line();
+    QTest::newRow("lower-case codes, a code twice added, a code not written")
+        << Box12 << ZeroRW().At(463, "00000349950").At(364, "00000120000").Line();
 
     EmployeeRecord Each = ZeroEmployee();
     Each.SetBox12Code_a(QStringLiteral("D"));
@@ -444,7 +531,7 @@ void TstEFW2Records::rwLine_data()
     Unwritten.SetBox12Amt_c(100);
     Unwritten.SetBox12Code_d(QLatin1String(Codes[3]));
     Unwritten.SetBox12Amt_d(100);
-    QTest::newRow("codes A, B, K and EE are not written") << Unwritten << ZeroRW().Line();
+    QTest::newRow("codes A, B, K and EE have no RW field") << Unwritten << ZeroRW().Line();
 
     EmployeeRecord Zip5 = ZeroEmployee();
     Zip5.SetZipCode(QStringLiteral("12345"));
@@ -475,7 +562,7 @@ void TstEFW2Records::rwLine()
 {
     QFETCH(EmployeeRecord, Employee);
     QFETCH(QByteArray, Expected);
-    QCOMPARE_LINE(BuildRW(Employee), Expected);
+    QCOMPARE_LINE(BuildRW(Employer(), Employee), Expected);
 }
 
 void TstEFW2Records::box12Amounts_data()
@@ -483,9 +570,9 @@ void TstEFW2Records::box12Amounts_data()
     QTest::addColumn<QString>("Code");
     QTest::addColumn<QString>("Amount");
     QTest::addColumn<QString>("Total");
-    QTest::newRow("DD typed dd, first slot only") << "DD"
-                                                  << "00000010000"
-                                                  << "000000000015000";
+    QTest::newRow("DD typed dd and DD, both slots added") << "DD"
+                                                          << "00000100000"
+                                                          << "000000000105000";
     QTest::newRow("W") << "W"
                        << "00000000000"
                        << "000000000002500";
@@ -553,7 +640,7 @@ void TstEFW2Records::rtSumsTheCentsOfTheRWLines()
                                     .At(100, "000000000001500")
                                     .At(130, "000000000001800")
                                     .At(145, "000000000002400")
-                                    .At(235, "000000000002100")
+                                    .At(265, "000000000002100")
                                     .At(295, "000000000002700")
                                     .At(310, "000000000003000")
                                     .At(325, "000000000001235")
@@ -639,6 +726,305 @@ void TstEFW2Records::everyLineIsAscii()
             QVERIFY2(Ch.unicode() >= 0x20 && Ch.unicode() < 0x7F, qPrintable(Line));
     }
     QCOMPARE(Lines.at(2).mid(11, 4), QStringLiteral("EEEE"));
+}
+
+void TstEFW2Records::roLine_data()
+{
+    QTest::addColumn<EmployeeRecord>("Employee");
+    QTest::addColumn<QByteArray>("Expected");
+    const QList<EmployeeRecord> Every = EveryROAmount();
+    QTest::newRow("box 8, codes A and B added, R, S") << Every.at(0)
+                                                      << ZeroRO()
+                                                             .At(12, "00000001234")
+                                                             .At(23, "00000000350")
+                                                             .At(34, "00000000300")
+                                                             .At(45, "00000000400")
+                                                             .Line();
+    QTest::newRow("codes T, M, N, Z") << Every.at(1)
+                                      << ZeroRO()
+                                             .At(56, "00000000500")
+                                             .At(67, "00000000600")
+                                             .At(78, "00000000700")
+                                             .At(89, "00000000800")
+                                             .Line();
+    QTest::newRow("box 8, codes EE, GG, HH and a cent of A") << Every.at(2)
+                                                             << ZeroRO()
+                                                                    .At(12, "00000010000")
+                                                                    .At(23, "00000000001")
+                                                                    .At(111, "00000000900")
+                                                                    .At(122, "00000001000")
+                                                                    .At(133, "00000001100")
+                                                                    .Line();
+    QTest::newRow("code R twice, added")
+        << WithBox12(0, { { "R", 1.25 }, { "D", 7 }, { "r", 2 } }) << ZeroRO().At(34, "00000000325").Line();
+}
+
+void TstEFW2Records::roLine()
+{
+    QFETCH(EmployeeRecord, Employee);
+    QFETCH(QByteArray, Expected);
+    QVERIFY(HasRO(Employee));
+    QCOMPARE_LINE(BuildRO(Employee), Expected);
+}
+
+void TstEFW2Records::roOnlyForItsAmounts_data()
+{
+    QTest::addColumn<EmployeeRecord>("Employee");
+    QTest::addColumn<bool>("RO");
+    QTest::newRow("RW amounts only") << WithBox12(0, { { "D", 100 }, { "W", 5 } }) << false;
+    QTest::newRow("allocated tips of a cent") << WithBox12(0.01, {}) << true;
+    QTest::newRow("allocated tips below half a cent") << WithBox12(0.004, {}) << false;
+    QTest::newRow("code HH") << WithBox12(0, { { "HH", 1 } }) << true;
+    QTest::newRow("code A of zero") << WithBox12(0, { { "A", 0 } }) << false;
+}
+
+void TstEFW2Records::roOnlyForItsAmounts()
+{
+    QFETCH(EmployeeRecord, Employee);
+    QFETCH(bool, RO);
+    QCOMPARE(HasRO(Employee), RO);
+}
+
+void TstEFW2Records::ruTotalsTheROLines()
+{
+    QList<EmployeeRecord> RW = EveryROAmount();
+    RW.insert(1, WithBox12(0, { { "D", 100 } })); // an RW without an RO
+    const QByteArray Expected = ZeroRU("0000003")
+                                    .At(10, "000000000011234")
+                                    .At(25, "000000000000351")
+                                    .At(40, "000000000000300")
+                                    .At(55, "000000000000400")
+                                    .At(70, "000000000000500")
+                                    .At(85, "000000000000600")
+                                    .At(100, "000000000000700")
+                                    .At(115, "000000000000800")
+                                    .At(145, "000000000000900")
+                                    .At(160, "000000000001000")
+                                    .At(175, "000000000001100")
+                                    .Line();
+    QCOMPARE_LINE(BuildRU(RW), Expected);
+}
+
+void TstEFW2Records::recordOrder_data()
+{
+    QTest::addColumn<QList<EmployeeRecord>>("Staff");
+    QTest::addColumn<QStringList>("Ids");
+    const QList<EmployeeRecord> Every = EveryROAmount();
+    const EmployeeRecord Plain = Employee(QStringLiteral("Pat"), QStringLiteral("Plain"));
+    QTest::newRow("RO after its RW, RU after the RT")
+        << QList<EmployeeRecord> { Every.at(0), Plain, Every.at(1), Every.at(2) }
+        << QStringList { "RA", "RE", "RW", "RO", "RW", "RW", "RO", "RW", "RO", "RT", "RU", "RF" };
+    QTest::newRow("no RO, no RU") << QList<EmployeeRecord> { Plain, Plain }
+                                  << QStringList { "RA", "RE", "RW", "RW", "RT", "RF" };
+    QTest::newRow("the last employee alone with an RO") << QList<EmployeeRecord> { Plain,
+        Every.at(2) } << QStringList { "RA", "RE", "RW", "RW", "RO", "RT", "RU", "RF" };
+}
+
+void TstEFW2Records::recordOrder()
+{
+    QFETCH(QList<EmployeeRecord>, Staff);
+    QFETCH(QStringList, Ids);
+    const qint32 RWCount = qint32(Staff.size());
+    const QStringList Lines
+        = BuildClientLines(Submitter(), MakeEFW2Client(Employer(), Staff), { false, false, RWCount });
+    QCOMPARE(RecordIds(Lines), Ids);
+    // RT and RF count the RW lines, the RU the RO lines.
+    QCOMPARE(
+        Lines.at(Ids.indexOf("RT")).mid(2, 7), QString::number(RWCount).rightJustified(7, QLatin1Char('0')));
+    QCOMPARE_LINE(Lines.last(),
+        TExpectedLine().At(1, "RF").At(8, QByteArray::number(RWCount).rightJustified(9, '0')).Line());
+    if (Ids.contains("RU"))
+        QCOMPARE(Lines.at(Ids.indexOf("RU")).mid(2, 7),
+            QString::number(Ids.count("RO")).rightJustified(7, QLatin1Char('0')));
+}
+
+void TstEFW2Records::repeatedCodesAreAdded()
+{
+    const EmployeeRecord Twice = WithBox12(0, { { "D", 100 }, { "W", 10 }, { "d", 50.25 }, { "W", 20 } });
+    const EmployeeRecord Once = WithBox12(0, { { "D", 1 } });
+    const TExpectedLine OneDollar = ZeroRW().At(188, "00000000100");
+    QCOMPARE_LINE(BuildRW(Employer(), Twice),
+        TExpectedLine(OneDollar).At(287, "00000015025").At(364, "00000003000").Line());
+    QCOMPARE_LINE(BuildRT(Employer(), { Twice, Once }),
+        ZeroRT("0000002")
+            .At(10, "000000000000200")
+            .At(145, "000000000015125")
+            .At(250, "000000000003000")
+            .Line());
+}
+
+void TstEFW2Records::box11ByKindOfEmployer_data()
+{
+    QTest::addColumn<QString>("Flag");
+    QTest::addColumn<bool>("Section457");
+    QTest::newRow("none apply: a private employer") << "KindOfEmployerNoneApply" << false;
+    QTest::newRow("501c non-government") << "KindOfEmployer501cNonGovt" << true;
+    QTest::newRow("state/local non-501c") << "KindOfEmployerStateLocalNon501c" << true;
+    QTest::newRow("state/local 501c") << "KindOfEmployerStateLocal501c" << true;
+    QTest::newRow("federal government") << "KindOfEmployerFederalGovt" << true;
+}
+
+void TstEFW2Records::box11ByKindOfEmployer()
+{
+    QFETCH(QString, Flag);
+    QFETCH(bool, Section457);
+    const EmployerRecord Company = EmployerOfKind(Flag);
+    QCOMPARE(Box11IsSection457(Company), Section457);
+    EmployeeRecord Plan = WithBox12(0, {});
+    Plan.SetBox11NonqualifiedPlans(500);
+    QCOMPARE_LINE(BuildRW(Company, Plan),
+        ZeroRW().At(188, "00000000100").At(Section457 ? 353 : 375, "00000050000").Line());
+    QCOMPARE_LINE(BuildRT(Company, { Plan, Plan }),
+        ZeroRT("0000002").At(10, "000000000000200").At(Section457 ? 235 : 265, "000000000100000").Line());
+}
+
+void TstEFW2Records::unfitAmountsAreRefused_data()
+{
+    QTest::addColumn<QString>("Field");
+    QTest::addColumn<double>("Value");
+    QTest::addColumn<QString>("Message");
+    const double Inf = std::numeric_limits<double>::infinity();
+    const double NaN = std::numeric_limits<double>::quiet_NaN();
+    const QString W2
+        = QStringLiteral("Form W-2 of employee record 2 (Jane Doe): The amount field %1 holds %2; an "
+                         "amount must be a number of zero or more.");
+    const QString W3 = QStringLiteral(
+        "Form W-3: The amount field %1 holds %2; an amount must be a number of zero or more.");
+    QTest::newRow("box 2 of +Inf") << "Box2FedIncomeTax" << Inf << W2.arg("Box2FedIncomeTax", "inf");
+    QTest::newRow("box 4 of NaN") << "Box4SocSecTax" << NaN << W2.arg("Box4SocSecTax", "nan");
+    QTest::newRow("box 3 of -1000") << "Box3SocSecWages" << -1000.0 << W2.arg("Box3SocSecWages", "-1000.00");
+    QTest::newRow("box 12 amount of -Inf") << "Box12Amt_c" << -Inf << W2.arg("Box12Amt_c", "-inf");
+    QTest::newRow("box 8 of a cent below zero")
+        << "Box8AllocatedTips" << -0.01 << W2.arg("Box8AllocatedTips", "-0.01");
+    QTest::newRow("employer sick-pay tax of NaN")
+        << "W3:SickPayTaxWithheld" << NaN << W3.arg("SickPayTaxWithheld", "nan");
+    QTest::newRow("employer total of -5") << "W3:TotalWages" << -5.0 << W3.arg("TotalWages", "-5.00");
+    QTest::newRow("an employee without an RW line is not asked")
+        << "Invalid:Box2FedIncomeTax" << NaN << QString();
+    QTest::newRow("negative zero is zero") << "Box2FedIncomeTax" << -0.0 << QString();
+}
+
+void TstEFW2Records::unfitAmountsAreRefused()
+{
+    QFETCH(QString, Field);
+    QFETCH(double, Value);
+    QFETCH(QString, Message);
+    EmployerRecord Company = Employer();
+    // Record 1 never went through the W-2 window; record 2 is Jane.
+    QList<EmployeeRecord> Staff { EmployeeRecord(), Employee(QStringLiteral("Jane"), QStringLiteral("Doe")) };
+    const auto Put = [&Value](QByteArray Bytes, std::span<const TFieldDef> Fields, const QString &Name) {
+        for (const TFieldDef &Def : Fields)
+            if (Name.toLatin1() == Def.Name)
+                WriteMoney(Bytes, Def, Value);
+        return Bytes;
+    };
+    if (Field.startsWith(QLatin1String("W3:")))
+        Company = EmployerRecord::FromBytes(Put(Company.Bytes(), EmployerRecord::Fields(), Field.mid(3)));
+    else if (Field.startsWith(QLatin1String("Invalid:")))
+        Staff[0] = EmployeeRecord::FromBytes(Put(Staff[0].Bytes(), EmployeeRecord::Fields(), Field.mid(8)));
+    else
+        Staff[1] = EmployeeRecord::FromBytes(Put(Staff[1].Bytes(), EmployeeRecord::Fields(), Field));
+    const TEFW2Refusal Refusal = CheckEFW2Client(MakeEFW2Client(Company, Staff));
+    QCOMPARE(Refusal.Refused() ? Refusal.Text() : QString(), Message);
+}
+
+void TstEFW2Records::limitChecks_data()
+{
+    QTest::addColumn<double>("Box3");
+    QTest::addColumn<double>("Box4");
+    QTest::addColumn<double>("Box5");
+    QTest::addColumn<double>("Box6");
+    QTest::addColumn<double>("Box7");
+    QTest::addColumn<QStringList>("Findings");
+    const QString Who = QStringLiteral("employee record 1 (John Smith, ***-**-6780): ");
+    const auto Error = [&Who](const QString &Text) { return QStringLiteral("Error: ") + Who + Text; };
+    const auto Notice = [&Who](const QString &Text) { return QStringLiteral("Notice: ") + Who + Text; };
+    const QString Base = QStringLiteral(
+        "social security wages plus tips above the 2025 wage base of 176,100.00 (boxes 3 and 7: %1)");
+    const QString Max = QStringLiteral("social security tax above the 2025 maximum of 10,918.20 (box 4: %1)");
+    const QString Rate = QStringLiteral("social security tax more than a cent above 6.2 % of social security "
+                                        "wages plus tips (box 4: %1, boxes 3 and 7: %2)");
+    const QString Below = QStringLiteral(
+        "Medicare wages and tips below social security wages plus tips (box 5: %1, boxes 3 and 7: %2)");
+    const QString Medicare
+        = QStringLiteral("Medicare tax more than a cent away from 1.45 % of Medicare wages "
+                         "and tips plus 0.9 % of the part above 200,000.00 (box 6: %1, box 5: %2)");
+
+    QTest::newRow("wage base: just under")
+        << 176099.99 << 10918.20 << 176099.99 << 2553.45 << 0.0 << QStringList();
+    QTest::newRow("wage base: at") << 176100.00 << 10918.20 << 176100.00 << 2553.45 << 0.0 << QStringList();
+    QTest::newRow("wage base: over") << 176100.01 << 10918.20 << 176100.01 << 2553.45 << 0.0
+                                     << QStringList { Error(Base.arg("176,100.01")) };
+    QTest::newRow("wage base: over with tips") << 170000.00 << 10918.20 << 176100.01 << 2553.45 << 6100.01
+                                               << QStringList { Error(Base.arg("176,100.01")) };
+    QTest::newRow("tax maximum: just under")
+        << 176100.00 << 10918.19 << 176100.00 << 2553.45 << 0.0 << QStringList();
+    QTest::newRow("tax maximum: over") << 176100.00 << 10918.21 << 176100.00 << 2553.45 << 0.0
+                                       << QStringList { Error(Max.arg("10,918.21")) };
+    QTest::newRow("6.2 %: at") << 100000.00 << 6200.00 << 100000.00 << 1450.00 << 0.0 << QStringList();
+    QTest::newRow("6.2 %: a cent above")
+        << 100000.00 << 6200.01 << 100000.00 << 1450.00 << 0.0 << QStringList();
+    QTest::newRow("6.2 %: two cents above") << 100000.00 << 6200.02 << 100000.00 << 1450.00 << 0.0
+                                            << QStringList { Error(Rate.arg("6,200.02", "100,000.00")) };
+    QTest::newRow("6.2 %: of wages plus tips")
+        << 90000.00 << 6200.00 << 100000.00 << 1450.00 << 10000.00 << QStringList();
+    QTest::newRow("Medicare wages: just under")
+        << 100000.00 << 6200.00 << 99999.99 << 1450.00 << 0.0
+        << QStringList { Error(Below.arg("99,999.99", "100,000.00")) };
+    QTest::newRow("Medicare wages: at")
+        << 100000.00 << 6200.00 << 100000.00 << 1450.00 << 0.0 << QStringList();
+    QTest::newRow("Medicare wages: over")
+        << 100000.00 << 6200.00 << 100000.01 << 1450.00 << 0.0 << QStringList();
+    QTest::newRow("Medicare tax: two cents under")
+        << 100000.00 << 6200.00 << 100000.00 << 1449.98 << 0.0
+        << QStringList { Notice(Medicare.arg("1,449.98", "100,000.00")) };
+    QTest::newRow("Medicare tax: a cent under")
+        << 100000.00 << 6200.00 << 100000.00 << 1449.99 << 0.0 << QStringList();
+    QTest::newRow("Medicare tax: a cent over")
+        << 100000.00 << 6200.00 << 100000.00 << 1450.01 << 0.0 << QStringList();
+    QTest::newRow("Medicare tax: two cents over")
+        << 100000.00 << 6200.00 << 100000.00 << 1450.02 << 0.0
+        << QStringList { Notice(Medicare.arg("1,450.02", "100,000.00")) };
+    QTest::newRow("additional Medicare: at")
+        << 176100.00 << 10918.20 << 250000.00 << 4075.00 << 0.0 << QStringList();
+    QTest::newRow("additional Medicare: a cent under")
+        << 176100.00 << 10918.20 << 250000.00 << 4074.99 << 0.0 << QStringList();
+    QTest::newRow("additional Medicare: two cents over")
+        << 176100.00 << 10918.20 << 250000.00 << 4075.02 << 0.0
+        << QStringList { Notice(Medicare.arg("4,075.02", "250,000.00")) };
+    QTest::newRow("additional Medicare not withheld")
+        << 176100.00 << 10918.20 << 250000.00 << 3625.00 << 0.0
+        << QStringList { Notice(Medicare.arg("3,625.00", "250,000.00")) };
+    QTest::newRow("additional Medicare: at the threshold")
+        << 176100.00 << 10918.20 << 200000.00 << 2900.00 << 0.0 << QStringList();
+    QTest::newRow("several, in the order of the rules")
+        << 200000.00 << 12400.00 << 150000.00 << 2175.00 << 0.0
+        << QStringList { Error(Base.arg("200,000.00")), Error(Max.arg("12,400.00")),
+               Error(Below.arg("150,000.00", "200,000.00")) };
+}
+
+void TstEFW2Records::limitChecks()
+{
+    QFETCH(double, Box3);
+    QFETCH(double, Box4);
+    QFETCH(double, Box5);
+    QFETCH(double, Box6);
+    QFETCH(double, Box7);
+    QFETCH(QStringList, Findings);
+    EmployeeRecord E = Employee(QStringLiteral("John"), QStringLiteral("Smith"), Box5);
+    E.SetBox3SocSecWages(Box3);
+    E.SetBox4SocSecTax(Box4);
+    E.SetBox5MedicareWages(Box5);
+    E.SetBox6MedicareTax(Box6);
+    E.SetBox7SocSecTips(Box7);
+    QStringList Got;
+    const QList<TEFW2Finding> Found = CheckEFW2Limits(MakeEFW2Client(Employer(), { E }));
+    for (const TEFW2Finding &Finding : Found)
+        Got.append(Finding.Text());
+    QCOMPARE(Got, Findings);
+    QCOMPARE(HasErrors(Found), std::any_of(Findings.cbegin(), Findings.cend(), [](const QString &F) {
+        return F.startsWith(QLatin1String("Error"));
+    }));
 }
 
 QMRK_TEST_MAIN(TstEFW2Records)
