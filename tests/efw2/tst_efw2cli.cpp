@@ -1,4 +1,6 @@
+#include "EmployeeLayout.h"
 #include "QmrkTestMain.h"
+#include "RecordFields.h"
 #include "TCli.h"
 #include "TEFW2Fixtures.h"
 #include "TExpectedLine.h"
@@ -10,6 +12,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+
+#include <limits>
 
 using namespace EFW2Fixtures;
 
@@ -101,6 +105,9 @@ private Q_SLOTS:
     void unfitFilesAreRefused_data();
     void unfitFilesAreRefused();
     void controlCharactersInNamesAreShownEscaped();
+    void optionalRecords();
+    void limitFindings_data();
+    void limitFindings();
 };
 
 void TstEFW2Cli::init()
@@ -202,6 +209,11 @@ void TstEFW2Cli::refusals_data()
                                       << "Form W-2 of employee record 3 (Emp2 Three): Box 12 code W of "
                                          "1500000000.00 is too large for the EFW2 "
                                          "file.";
+    // Found by fuzzing: these went to the SSA as three zero fields.
+    QTest::newRow("amounts that are no number or negative")
+        << "unfit"
+        << "Form W-2 of employee record 3 (Emp2 Three): The amount field Box2FedIncomeTax holds inf; an "
+           "amount must be a number of zero or more.";
     QTest::newRow("same client twice")
         << "twice"
         << "the client Acme One is already in this submission; a client is processed once";
@@ -231,6 +243,12 @@ void TstEFW2Cli::refusals()
     else if (Case == QLatin1String("huge")) {
         Staff[2].SetBox12Code_b(QStringLiteral("w"));
         Staff[2].SetBox12Amt_b(1.5e9);
+    } else if (Case == QLatin1String("unfit")) {
+        QByteArray Bytes = Staff[2].Bytes();
+        WriteMoney(Bytes, EmployeeLayout::Box2FedIncomeTax, std::numeric_limits<double>::infinity());
+        WriteMoney(Bytes, EmployeeLayout::Box4SocSecTax, std::numeric_limits<double>::quiet_NaN());
+        WriteMoney(Bytes, EmployeeLayout::Box3SocSecWages, -1000);
+        Staff[2] = EmployeeRecord::FromBytes(Bytes);
     } else if (Case == QLatin1String("twice"))
         Third.SetEmployerName(QStringLiteral("Acme One"));
     else if (Case == QLatin1String("clash")) {
@@ -411,6 +429,116 @@ void TstEFW2Cli::controlCharactersInNamesAreShownEscaped()
         "qmrk-w2-cli: " + Again.toUtf8()
             + ": the client ACME\\x1b]0;PWNED\\x07 CO is already in this submission; a client is processed "
               "once\n");
+}
+
+// RO after the RW of each employee with an RO amount, RU after the RT of each
+// employer with RO lines, in one company's file and in a submission; the RF
+// counts the RW lines only.
+void TstEFW2Cli::optionalRecords()
+{
+    QList<EmployeeRecord> OneStaff = Employees(2, QStringLiteral("One"));
+    OneStaff[0].SetBox8AllocatedTips(1234.56);
+    OneStaff[0].SetBox12Code_a(QStringLiteral("A"));
+    OneStaff[0].SetBox12Amt_a(10);
+    OneStaff[0].SetBox12Code_b(QStringLiteral("B"));
+    OneStaff[0].SetBox12Amt_b(2.5);
+    QList<EmployeeRecord> ThreeStaff = Employees(2, QStringLiteral("Three"));
+    ThreeStaff[1].SetBox12Code_c(QStringLiteral("EE"));
+    ThreeStaff[1].SetBox12Amt_c(700);
+    const QString One = Company(QStringLiteral("One"), QStringLiteral("ACME ONE"), OneStaff);
+    const QString Two = Company(QStringLiteral("Two"), QStringLiteral("ACME TWO"), Employees(3));
+    const QString Three = Company(QStringLiteral("Three"), QStringLiteral("ACME THREE"), ThreeStaff);
+
+    TExpectedLine RO;
+    RO.At(1, "RO");
+    for (int Position : { 12, 23, 34, 45, 56, 67, 78, 89, 111, 122, 133 })
+        RO.Zeros(Position, 11);
+    TExpectedLine RU;
+    RU.At(1, "RU").At(3, "0000001");
+    for (int Position : { 10, 25, 40, 55, 70, 85, 100, 115, 145, 160, 175 })
+        RU.Zeros(Position, 15);
+    const QByteArray OneRO = TExpectedLine(RO).At(12, "00000123456").At(23, "00000001250").Line();
+    const QByteArray OneRU = TExpectedLine(RU).At(10, "000000000123456").At(25, "000000000001250").Line();
+    const QByteArray ThreeRO = TExpectedLine(RO).At(111, "00000070000").Line();
+    const QByteArray ThreeRU = TExpectedLine(RU).At(145, "000000000070000").Line();
+
+    TRun Run = RunCli(Args({ One }));
+    QVERIFY2(Run.Code == 0, qPrintable(Run.Err));
+    const QStringList Single = Lines(Out(QStringLiteral("One.txt")));
+    QCOMPARE(RecordIds(Single), QStringList({ "RA", "RE", "RW", "RO", "RW", "RT", "RU", "RF" }));
+    QCOMPARE_LINE(Single.at(3), OneRO);
+    QCOMPARE_LINE(Single.at(6), OneRU);
+    QCOMPARE_LINE(Single.last(), TExpectedLine().At(1, "RF").At(8, "000000002").Line());
+
+    QVERIFY(QDir(Out()).removeRecursively());
+    Run = RunCli(Args({ One, Two, Three }));
+    QVERIFY2(Run.Code == 0, qPrintable(Run.Err));
+    const QStringList Master = Lines(Out(QStringLiteral("FormsW2Report.txt")));
+    QCOMPARE(RecordIds(Master),
+        QStringList({ "RA", "RE", "RW", "RO", "RW", "RT", "RU", "RE", "RW", "RW", "RW", "RT", "RE", "RW",
+            "RW", "RO", "RT", "RU", "RF" }));
+    QCOMPARE_LINE(Master.at(3), OneRO);
+    QCOMPARE_LINE(Master.at(6), OneRU);
+    QCOMPARE_LINE(Master.at(15), ThreeRO);
+    QCOMPARE_LINE(Master.at(17), ThreeRU);
+    QCOMPARE_LINE(Master.last(), TExpectedLine().At(1, "RF").At(8, "000000007").Line());
+    QCOMPARE(Master,
+        Lines(Out(QStringLiteral("One.txt"))) + Lines(Out(QStringLiteral("Two.txt")))
+            + Lines(Out(QStringLiteral("Three.txt"))));
+}
+
+void TstEFW2Cli::limitFindings_data()
+{
+    QTest::addColumn<bool>("Strict");
+    QTest::addColumn<bool>("Error");
+    QTest::addColumn<bool>("Notice");
+    QTest::addColumn<int>("Code");
+    QTest::newRow("an error: written, with its line") << false << true << false << 0;
+    QTest::newRow("an error with --strict: refused") << true << true << false << 3;
+    QTest::newRow("a notice with --strict: written") << true << false << true << 0;
+    QTest::newRow("both with --strict: refused, both lines") << true << true << true << 3;
+    QTest::newRow("both: written, both lines") << false << true << true << 0;
+}
+
+void TstEFW2Cli::limitFindings()
+{
+    QFETCH(bool, Strict);
+    QFETCH(bool, Error);
+    QFETCH(bool, Notice);
+    QFETCH(int, Code);
+    QList<EmployeeRecord> Staff = Employees(3);
+    if (Error)
+        Staff[1].SetBox4SocSecTax(500);
+    if (Notice)
+        Staff[2].SetBox6MedicareTax(100);
+    const QString Good = Company(QStringLiteral("Good"), QStringLiteral("GOOD CO"), Employees(1));
+    const QString W2 = Company(QStringLiteral("Acme"), QStringLiteral("ACME"), Staff);
+    QStringList Arguments = Args({ Good, W2 });
+    if (Strict)
+        Arguments.insert(1, QStringLiteral("--strict"));
+    const TRun Run = RunCli(Arguments);
+    QCOMPARE(Run.Code, Code);
+    QString Expected;
+    if (Error)
+        Expected
+            += QStringLiteral("qmrk-w2-cli: %1: Error: employee record 2 (Emp2 Worker, ***-**-6780): social "
+                              "security tax more than a cent above 6.2 % of social security wages plus tips "
+                              "(box 4: 500.00, boxes 3 and 7: 2,000.00)\n")
+                   .arg(W2);
+    if (Notice)
+        Expected
+            += QStringLiteral("qmrk-w2-cli: %1: Notice: employee record 3 (Emp3 Worker, ***-**-6780): "
+                              "Medicare tax more than a cent away from 1.45 % of Medicare wages and tips "
+                              "plus 0.9 % of the part above 200,000.00 (box 6: 100.00, box 5: 3,000.00)\n")
+                   .arg(W2);
+    if (Code == 3)
+        Expected += QStringLiteral(
+            "qmrk-w2-cli: --strict: the errors above refuse the run; no EFW2 file was written\n");
+    QCOMPARE(Run.Err, Expected);
+    QCOMPARE(QFile::exists(Out()), Code == 0);
+    if (Code == 0)
+        QCOMPARE(RecordIds(Lines(Out(QStringLiteral("FormsW2Report.txt")))),
+            QStringList({ "RA", "RE", "RW", "RT", "RE", "RW", "RW", "RW", "RT", "RF" }));
 }
 
 QMRK_TEST_MAIN(TstEFW2Cli)
