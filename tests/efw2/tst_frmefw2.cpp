@@ -5,6 +5,7 @@
 #include "TAppGlobals.h"
 #include "TCheckBoxEdit.h"
 #include "TDesktop.h"
+#include "TEFW2Batch.h"
 #include "TEFW2Fixtures.h"
 #include "TExpectedLine.h"
 #include "TFilterEdit.h"
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextStream>
 
 #include <memory>
 
@@ -84,8 +86,11 @@ private:
     QStringList FileLines(const QString &Path) const { return CrLfLines(TRecordBytes::ReadFile(Path)); }
     QString Messages() const { return Person->MessageTexts().join(QLatin1Char('|')); }
     QWidget *Field(const QString &Name) const { return Window->findChild<QWidget *>(Name); }
-    void ProcessClient(
-        const QString &File, const QString &Name, int Count, const std::function<void()> &Before);
+    // Staff: the employees, when not Employees(Count, File).
+    void ProcessClient(const QString &File, const QString &Name, int Count,
+        const std::function<void()> &Before, const QList<EmployeeRecord> &Staff = {});
+    // The three-client submission of threeClientSubmission, with these staffs.
+    void ProcessThreeClients(const QList<QList<EmployeeRecord>> &Staffs);
 
 private Q_SLOTS:
     void init();
@@ -118,6 +123,9 @@ private Q_SLOTS:
     void unwritableSettingsFolder();
     void menuOpensTheWindow();
     void screenshot();
+    void limitFindingsAskFirst_data();
+    void limitFindingsAskFirst();
+    void windowAndCommandLineWriteTheSameBytes();
 };
 
 void TstFrmEFW2::init()
@@ -540,11 +548,11 @@ void TstFrmEFW2::singleClient()
     QCOMPARE(TRecordBytes::ReadFile(ClientsFile()), QByteArray("SOLO SHOP\r\nOTHER SHOP\r\n"));
 }
 
-void TstFrmEFW2::ProcessClient(
-    const QString &File, const QString &Name, int Count, const std::function<void()> &Before)
+void TstFrmEFW2::ProcessClient(const QString &File, const QString &Name, int Count,
+    const std::function<void()> &Before, const QList<EmployeeRecord> &Staff)
 {
     Person->Clear();
-    OpenClient(File, Employer(Name), Employees(Count, File));
+    OpenClient(File, Employer(Name), Staff.isEmpty() ? Employees(Count, File) : Staff);
     Show();
     QCOMPARE(Window->CurClientPanel->text(), QStringLiteral(" Current Client:  ") + Name);
     Before();
@@ -976,6 +984,140 @@ void TstFrmEFW2::screenshot()
     QCOMPARE(Picture.pixelColor(InsideUserID), MarkColor());
     QVERIFY(CloseWindow());
     qApp->setStyleSheet(QString());
+}
+
+void TstFrmEFW2::limitFindingsAskFirst_data()
+{
+    QTest::addColumn<int>("Answer");
+    QTest::newRow("No writes and counts nothing") << 7;
+    QTest::newRow("Yes writes the file") << 6;
+}
+
+// Every finding in one box, then the question; No is the default.
+void TstFrmEFW2::limitFindingsAskFirst()
+{
+    QFETCH(int, Answer);
+    WriteSettings(SettingsBytes(Submitter(), 2));
+    QList<EmployeeRecord> Staff = Employees(3);
+    Staff[0].SetBox3SocSecWages(180000);
+    Staff[0].SetBox5MedicareWages(180000);
+    Staff[0].SetBox6MedicareTax(2610);
+    Staff[2].SetBox6MedicareTax(100);
+    OpenClient(QStringLiteral("One"), Employer(QStringLiteral("ONE CO")), Staff);
+    Show();
+    Person->AnswerMsgBox(Answer);
+    Window->BtnProcess->click();
+    const TAskedCall Question = Person->MessageBoxes().first();
+    QCOMPARE(Question.Text,
+        QStringLiteral(
+            "The SSA's 2025 checks would report these amounts:\r\r"
+            "Error: employee record 1 (Emp1 Worker, ***-**-6780): social security wages plus tips "
+            "above the 2025 wage base of 176,100.00 (boxes 3 and 7: 180,000.00)\r"
+            "Notice: employee record 3 (Emp3 Worker, ***-**-6780): Medicare tax more than a cent away "
+            "from 1.45 % of Medicare wages and tips plus 0.9 % of the part above 200,000.00 (box 6: "
+            "100.00, box 5: 3,000.00)\r\rWrite the EFW2 file anyway?"));
+    QCOMPARE(Question.Caption, Title);
+    QCOMPARE(Question.Flags, 308); // Yes and No, warning icon, No the default
+    if (Answer == 7) {
+        QCOMPARE(Person->MessageBoxes().size(), 1);
+        QVERIFY(!QFile::exists(ClientFile(QStringLiteral("One"))));
+        QCOMPARE(Window->TotalRecords->text(), QStringLiteral("2"));
+        QVERIFY(Window->MemoClientsProcessed->toPlainText().isEmpty());
+        QVERIFY(Window->BtnProcess->isEnabled());
+        QVERIFY(CloseWindow());
+        QVERIFY(!QFile::exists(ClientsFile()));
+        QCOMPARE(TRecordBytes::ReadFile(SettingsFile()).mid(556, 4), QByteArray("\x02\0\0\0", 4));
+    } else {
+        QCOMPARE(Person->MessageTexts().last(),
+            QStringLiteral("Process Completed.  Total employee records processed for ONE CO = 3"));
+        QCOMPARE(RecordIds(FileLines(ClientFile(QStringLiteral("One")))),
+            QStringList({ "RA", "RE", "RW", "RW", "RW", "RT", "RF" }));
+        QCOMPARE(Window->TotalRecords->text(), QStringLiteral("5"));
+        QVERIFY(CloseWindow());
+    }
+}
+
+void TstFrmEFW2::ProcessThreeClients(const QList<QList<EmployeeRecord>> &Staffs)
+{
+    const auto Count = [&Staffs](int I) { return int(Staffs.at(I).size()); };
+    ProcessClient(
+        QStringLiteral("One"), QStringLiteral("ACME ONE"), Count(0), [this] { Window->ChkFinal->click(); },
+        Staffs.at(0));
+    QVERIFY(CloseWindow());
+    ProcessClient(
+        QStringLiteral("Two"), QStringLiteral("ACME TWO"), Count(1), [] {}, Staffs.at(1));
+    QVERIFY(CloseWindow());
+    ProcessClient(
+        QStringLiteral("Three"), QStringLiteral("ACME THREE"), Count(2),
+        [this] {
+            Person->AnswerMsgBox(6);
+            Window->ChkFinal->click();
+        },
+        Staffs.at(2));
+    QVERIFY(CloseWindow());
+}
+
+// The window and "qmrk-w2-cli efw2" make one run: the same companies and
+// submitter data give the same bytes, for one client and for a submission.
+void TstFrmEFW2::windowAndCommandLineWriteTheSameBytes()
+{
+    const QByteArray Settings = SettingsBytes(Submitter());
+    WriteSettings(Settings);
+    QVERIFY(QDir().mkpath(Dir->filePath(QStringLiteral("cli"))));
+    const QString CliSettings = Dir->filePath(QStringLiteral("cli/QMRK.W2S"));
+    TRecordBytes::WriteFile(CliSettings, { Settings });
+    QList<EmployeeRecord> First = Employees(3, QStringLiteral("One"));
+    First[0].SetBox8AllocatedTips(321.09);
+    First[0].SetBox12Code_a(QStringLiteral("D"));
+    First[0].SetBox12Amt_a(100);
+    First[0].SetBox12Code_b(QStringLiteral("d"));
+    First[0].SetBox12Amt_b(25.5);
+    First[1].SetBox11NonqualifiedPlans(900);
+    First[2].SetBox12Code_d(QStringLiteral("Z"));
+    First[2].SetBox12Amt_d(42);
+    QList<EmployeeRecord> Second = Employees(2, QStringLiteral("Two"));
+    Second[1].SetBox12Code_a(QStringLiteral("GG"));
+    Second[1].SetBox12Amt_a(5000);
+    const QList<EmployeeRecord> Third = Employees(2, QStringLiteral("Three"));
+    const auto RunCli = [&](const QString &OutDir, const QStringList &Companies) {
+        QString Out;
+        QString Err;
+        QTextStream OutStream(&Out, QIODevice::WriteOnly);
+        QTextStream ErrStream(&Err, QIODevice::WriteOnly);
+        const int Code = TEFW2Batch(OutStream, ErrStream)
+                             .Run(QStringList { QStringLiteral("--settings"), CliSettings,
+                                      QStringLiteral("--out"), OutDir }
+                                 + Companies);
+        ErrStream.flush();
+        QVERIFY2(Code == 0, qPrintable(Err));
+    };
+    const auto W2 = [this](const QString &Name) { return DataDir() + Name + QStringLiteral(".W225"); };
+
+    ProcessClient(
+        QStringLiteral("Solo"), QStringLiteral("SOLO SHOP"), 3, [] {}, First);
+    QVERIFY(CloseWindow());
+    const QString SoloOut = Dir->filePath(QStringLiteral("cli/solo"));
+    RunCli(SoloOut, { W2(QStringLiteral("Solo")) });
+    const QByteArray Solo = TRecordBytes::ReadFile(ClientFile(QStringLiteral("Solo")));
+    QVERIFY(Solo.contains("\r\nRO"));
+    QCOMPARE(TRecordBytes::ReadFile(SoloOut + QStringLiteral("/Solo.txt")), Solo);
+
+    // A new submission: the window's three clients against one command.
+    Person->AnswerMsgBox(6);
+    Show();
+    Window->BtnReset->click();
+    QVERIFY(CloseWindow());
+    ProcessThreeClients({ First, Second, Third });
+    const QString ManyOut = Dir->filePath(QStringLiteral("cli/many"));
+    RunCli(ManyOut, { W2(QStringLiteral("One")), W2(QStringLiteral("Two")), W2(QStringLiteral("Three")) });
+    for (const QString &Name : { QStringLiteral("One"), QStringLiteral("Two"), QStringLiteral("Three") })
+        QCOMPARE(TRecordBytes::ReadFile(ManyOut + QLatin1Char('/') + Name + QStringLiteral(".txt")),
+            TRecordBytes::ReadFile(ClientFile(Name)));
+    const QByteArray Master = TRecordBytes::ReadFile(MasterFile());
+    QCOMPARE(TRecordBytes::ReadFile(ManyOut + QStringLiteral("/FormsW2Report.txt")), Master);
+    QCOMPARE(RecordIds(CrLfLines(Master)),
+        QStringList({ "RA", "RE", "RW", "RO", "RW", "RW", "RO", "RT", "RU", "RE", "RW", "RW", "RO", "RT",
+            "RU", "RE", "RW", "RW", "RT", "RF" }));
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmEFW2)
