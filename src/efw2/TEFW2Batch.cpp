@@ -33,23 +33,24 @@ TEFW2Batch::TEFW2Batch(QTextStream &Out, QTextStream &Err)
 
 QString TEFW2Batch::HelpText()
 {
-    return QStringLiteral("  efw2 --settings QMRK.W2S --out DIR COMPANY%1 [COMPANY%1 ...] [--strict]\n"
-                          "               write the SSA EFW2 wage report of the companies into DIR,\n"
-                          "               with the submitter data of the EFW2 window's settings file.\n"
-                          "               One company gives DIR/NAME.txt (RA, RE, RW..., RT, RF);\n"
-                          "               several give each client's file in the order given (the\n"
-                          "               first with RA, the last with RF) and DIR/FormsW2Report.txt\n"
-                          "               with the whole submission. The settings, QMRK.CP and the\n"
-                          "               company files are only read. When the submitter data, a\n"
-                          "               company without valid employees or a W-2 or W-3 check\n"
-                          "               refuses, or an amount field holds no number of zero or\n"
-                          "               more, the reason goes to stderr, nothing is written\n"
-                          "               and the exit status is 3. Each amount that the SSA's\n"
-                          "               2025 checks would report is a line on stderr (Error or\n"
-                          "               Notice) and the files are written; with --strict an\n"
-                          "               Error refuses the run, writes nothing, exit status 3.\n"
-                          "               A company file that is missing or damaged (a record\n"
-                          "               cut short) writes nothing either, with exit status 1.\n")
+    return QStringLiteral(
+        "  efw2 --settings QMRK.W2S --out DIR COMPANY%1 [COMPANY%1 ...] [--strict]\n"
+        "               write the SSA EFW2 wage report of the companies into DIR,\n"
+        "               with the submitter data of the EFW2 window's settings file.\n"
+        "               One company gives DIR/NAME.txt (RA, RE, RW and RO..., RT, RU, RF);\n"
+        "               several give each client's file in the order given (the\n"
+        "               first with RA, the last with RF) and DIR/FormsW2Report.txt\n"
+        "               with the whole submission. The settings, QMRK.CP and the\n"
+        "               company files are only read. When the submitter data, a\n"
+        "               company without valid employees or a W-2 or W-3 check\n"
+        "               refuses, or an amount field holds no number of zero or\n"
+        "               more, the reason goes to stderr, nothing is written\n"
+        "               and the exit status is 3. Each amount that the SSA's\n"
+        "               2025 checks would report is a line on stderr (Error or\n"
+        "               Notice) and the files are written; with --strict an\n"
+        "               Error refuses the run, writes nothing, exit status 3.\n"
+        "               A company file that is missing or damaged (a record\n"
+        "               cut short) writes nothing either, with exit status 1.\n")
         .arg(W2FileExtension());
 }
 
