@@ -122,7 +122,7 @@ TFrmPrinterSetup::TFrmPrinterSetup(QWidget *Parent)
     Copies->SetAlignment(TAlignment::RightJustify);
     Copies->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
     CopiesLabel->setBuddy(Copies);
-    ChkCollate = new QCheckBox(QStringLiteral("C&ollate"), this);
+    ChkCollate = new QCheckBox(QStringLiteral("Collat&e"), this);
     ChkCollate->setObjectName(QStringLiteral("ChkCollate"));
     CopiesRow->addWidget(CopiesLabel);
     CopiesRow->addWidget(Copies);
