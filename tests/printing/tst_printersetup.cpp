@@ -20,6 +20,7 @@
 #include "TReportPage.h"
 #include "TRvProject.h"
 #include "TScriptedInteraction.h"
+#include "TSnapshotReader.h"
 #include "TW2Printing.h"
 #include "TW3Printing.h"
 
@@ -247,6 +248,7 @@ private Q_SLOTS:
     void aKeyWithoutOneOfTheSevenValuesIsRefused();
     void noStoredPrinterKeepsTheEngineDefaults();
     void dataOnlyLeavesTheFormToThePreview();
+    void aRunWithoutFormsGetsThePrinterButIsNotMoved();
 
     void listsEqualWhatCupsReports_data();
     void listsEqualWhatCupsReports();
@@ -645,6 +647,45 @@ void TstPrinterSetup::dataOnlyLeavesTheFormToThePreview()
     // Off again, the next run prints the whole form unmoved.
     const TItemCount Again = Run({});
     QCOMPARE(Again.Items, Full.Items);
+}
+
+void TstPrinterSetup::aRunWithoutFormsGetsThePrinterButIsNotMoved()
+{
+    // The labels' run: the same before-print step, without a form project.
+    TFakePrinterCatalog Catalog;
+    Catalog.Add(QStringLiteral("Laser"), Laser());
+    QVariantHash Values
+        = Seven(QStringLiteral("Laser"), QStringLiteral("Legal"), QStringLiteral("Tray 2"), 4);
+    Values.insert(QStringLiteral("DataOnly"), 1);
+    Values.insert(QStringLiteral("OffsetX"), 30);
+    Store(Values);
+    TRvSystem System;
+    System.SystemSetups = 0;
+    System.SystemOptions &= ~SystemOption::ShowStatus;
+    QBuffer Pages;
+    Pages.open(QIODevice::ReadWrite);
+    System.SystemFiler.StreamMode = TStreamMode::User;
+    System.SystemFiler.UserStream = &Pages;
+    System.DefaultDest = TReportDest::Preview;
+    System.OnOverridePreview = [](TRvSystem &, int, QObject *&) {};
+    System.OnBeforePrint
+        = [&System](TBaseReport &Output) { TPrinterSetup::BeforePrint(System, Output, nullptr); };
+    System.OnPrint = [](TBaseReport &Output) {
+        Output.Line(1, 1, 2, 1);
+        Output.PrintXY(1, 2, QStringLiteral("LABEL"));
+    };
+    QVERIFY(System.Execute());
+    Pages.seek(0);
+    const TSnapshotReader Snapshot(Pages, QStringLiteral("labels"));
+    QCOMPARE(Snapshot.Job().PrinterName, QStringLiteral("Laser"));
+    QCOMPARE(Snapshot.Job().PaperName, QStringLiteral("Legal"));
+    QCOMPARE(Snapshot.Job().BinName, QStringLiteral("Tray 2"));
+    QCOMPARE(Snapshot.Job().Copies, 4);
+    const TReportPage Page = Snapshot.Page(1);
+    QCOMPARE(Page.Items.size(), 2);
+    for (const TPageItem &Item : Page.Items)
+        QVERIFY(!Item.Has(TPageItem::PreviewOnly));
+    QCOMPARE(Page.Items.first().X, 1.0);
 }
 
 bool TstPrinterSetup::StartServer()
