@@ -20,4 +20,5 @@ void TAppGlobals::Reset()
     W2PrintFirst = 0;
     W2PrintLast = 0;
     MasterList.clear();
+    PrinterSettings.Clear();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TPrinterSettings.h"
 #include "TRecentFileList.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ public:
     qint32 W2PrintFirst = 0;
     qint32 W2PrintLast = 0;
     QStringList MasterList; // clients of the EFW2 submission under way
+    // The printer choice as last read or saved; only Print Setup clears it.
+    TPrinterSettings PrinterSettings;
 
     // Back to the state before start-up (tests start each case from it).
     void Reset();

@@ -19,6 +19,7 @@
 #include "TFrmEFW2.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmPrinterSetup.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TFrmWelcome.h"
@@ -112,7 +113,7 @@ void TFrmMain::CreateMenus()
         QKeySequence(QStringLiteral("Ctrl+F4")), 0, &TFrmMain::MnuCloseClick);
     MnuFile->addSeparator();
     MnuPrintSetup = AddItem(
-        MnuFile, "MnuPrintSetup", QStringLiteral("Print &Setup"), {}, 7, &TFrmMain::NotAvailableYet);
+        MnuFile, "MnuPrintSetup", QStringLiteral("Print &Setup"), {}, 7, &TFrmMain::MnuPrintSetupClick);
     MnuPrintLabels = AddItem(
         MnuFile, "MnuPrintLabels", QStringLiteral("Print &Labels"), {}, 8, &TFrmMain::NotAvailableYet);
     MnuFile->addSeparator();
@@ -586,6 +587,11 @@ void TFrmMain::MnuEFW2Click()
 {
     TFrmEFW2 Window(Data(), this);
     Window.exec();
+}
+
+void TFrmMain::MnuPrintSetupClick()
+{
+    TFrmPrinterSetup::Execute(this);
 }
 
 void TFrmMain::MnuPasswordClick()

@@ -37,6 +37,7 @@ public:
     void MnuTransferClick();
     void MnuEFW2Click();
     void MnuPasswordClick();
+    void MnuPrintSetupClick();
 
     QMenu *MnuFile = nullptr;
     QAction *MnuOpen = nullptr;

@@ -66,7 +66,8 @@ TCliPrint::TCliPrint(QTextStream &Out, QTextStream &Err)
 QString TCliPrint::HelpText()
 {
     return QStringLiteral("  print --form employee|employer|state|ssa|w3 [--first N] [--last M] [--no-mask]\n"
-                          "        [--project FILE] (--pdf OUT.pdf | --per-employee DIR) COMPANY.W225\n"
+                          "        [--project FILE] (--pdf OUT.pdf | --per-employee DIR | --printer [NAME])\n"
+                          "        COMPANY.W225\n"
                           "               print Forms W-2 or the W-3 of a company as the program prints\n"
                           "               them, into a PDF file: the employee copy (one employee a\n"
                           "               page, social security numbers masked unless --no-mask), the\n"
@@ -81,7 +82,8 @@ QString TCliPrint::HelpText()
                           "               The company files are only read. Exit status 1 when the\n"
                           "               company or the project cannot be read or the output cannot\n"
                           "               be written (nothing is left written), 2 for a wrong command\n"
-                          "               line.\n");
+                          "               line.\n")
+        + TCliPrinterOption::HelpText();
 }
 
 QString TCliPrint::PerEmployeeFileName(int RecNo, const QString &LastName)
@@ -92,10 +94,12 @@ QString TCliPrint::PerEmployeeFileName(int RecNo, const QString &LastName)
         .arg(Name.isEmpty() ? QString() : QStringLiteral("-"), Name);
 }
 
-bool TCliPrint::Parse(const QStringList &Args, TRequest &Request, QString &Problem) const
+bool TCliPrint::Parse(const QStringList &Args, TRequest &Request, QString &Problem)
 {
     for (int I = 0; I < Args.size(); ++I) {
         const QString &Arg = Args.at(I);
+        if (FPrinter.Take(Args, I))
+            continue;
         if (Arg == QLatin1String("--no-mask")) {
             Request.Mask = false;
             continue;
@@ -137,9 +141,11 @@ bool TCliPrint::Parse(const QStringList &Args, TRequest &Request, QString &Probl
             return false;
         }
     }
-    if (Request.Form.isEmpty() || Request.Company.isEmpty()
-        || Request.Pdf.isEmpty() == Request.PerEmployeeDir.isEmpty()) {
-        Problem = QStringLiteral("print needs --form, one of --pdf and --per-employee, and a company file");
+    const int Outputs
+        = int(!Request.Pdf.isEmpty()) + int(!Request.PerEmployeeDir.isEmpty()) + int(FPrinter.Requested());
+    if (Request.Form.isEmpty() || Request.Company.isEmpty() || Outputs != 1) {
+        Problem = QStringLiteral(
+            "print needs --form, one of --pdf, --per-employee and --printer, and a company file");
         return false;
     }
     const bool Ranged = Request.Form != QLatin1String("ssa") && Request.Form != QLatin1String("w3");
@@ -171,6 +177,10 @@ int TCliPrint::Run(const QStringList &Args, const QString &ProgramDir)
         return ExitFileError;
     }
     try {
+        TCliPrinterOption::UseProgramSettings();
+        if (FPrinter.Requested())
+            if (const QString Refused = FPrinter.Problem(); !Refused.isEmpty())
+                throw EException(Refused);
         return Print(Request, ProgramDir);
     } catch (const EException &Error) {
         FErr << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
@@ -178,7 +188,26 @@ int TCliPrint::Run(const QStringList &Args, const QString &ProgramDir)
     }
 }
 
-int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir) const
+void TCliPrint::Route(TRvSystem &System, const TRequest &Request)
+{
+    if (FPrinter.Requested())
+        FPrinter.Apply(System);
+    else
+        ToPdf(System, Request.Pdf);
+}
+
+int TCliPrint::Done(bool Printed, const TRequest &Request) const
+{
+    if (!Printed)
+        throw EException(QStringLiteral("The print run was cancelled; nothing was printed."));
+    if (FPrinter.Requested())
+        FOut << "Printed on " << EscapeControlChars(FPrinter.Printer()) << "\n";
+    else
+        FOut << EscapeControlChars(QFileInfo(Request.Pdf).absoluteFilePath()) << "\n";
+    return ExitDone;
+}
+
+int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir)
 {
     TCompanyDump Company;
     if (QString Problem;
@@ -188,10 +217,8 @@ int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir) const
     Project.ProjectFile = Request.Project.isEmpty() ? ProgramDir + TaxFormsFileName() : Request.Project;
     if (Request.Form == QLatin1String("w3")) {
         TW3Printing Printing(Project);
-        ToPdf(Printing.RptFormW3, Request.Pdf);
-        Printing.Print(Company.Employer());
-        FOut << EscapeControlChars(QFileInfo(Request.Pdf).absoluteFilePath()) << "\n";
-        return ExitDone;
+        Route(Printing.RptFormW3, Request);
+        return Done(Printing.Print(Company.Employer()), Request);
     }
     TEmployeeListPrintSource Source(Company.Employer(), Company.Employees());
     const int Count = Source.RecordCount();
@@ -212,10 +239,8 @@ int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir) const
         return ExitDone;
     }
     const int FormType = int(FormNames.indexOf(Request.Form));
-    ToPdf(Printing.SystemFor(FormType), Request.Pdf);
-    Printing.Print(Source, FormType, First, Last, Request.Mask);
-    FOut << EscapeControlChars(QFileInfo(Request.Pdf).absoluteFilePath()) << "\n";
-    return ExitDone;
+    Route(Printing.SystemFor(FormType), Request);
+    return Done(Printing.Print(Source, FormType, First, Last, Request.Mask), Request);
 }
 
 void TCliPrint::PrintPerEmployee(TW2Printing &Printing, TW2PrintSource &Source, const TRequest &Request) const

@@ -94,6 +94,25 @@ TPageItem TextItem(const TReportItemDef &Def, const QString &Text, TReportPage &
     return Item;
 }
 
+// A background item as the preview shows it behind the data alone.
+void MakeGrey(TPageItem &Item)
+{
+    constexpr QRgb LightGrey = 0xFFC0C0C0;
+    Item.Color = LightGrey;
+    // A filled area keeps a quarter of its darkness, so captions on it stay readable.
+    const int Shade = 255 - (255 - qGray(Item.FillColor)) / 4;
+    Item.FillColor = qRgb(Shade, Shade, Shade);
+    Item.Flags |= TPageItem::PreviewOnly;
+}
+
+void Move(TPageItem &Item, double Dx, double Dy)
+{
+    Item.X += Dx;
+    Item.Y += Dy;
+    Item.X2 += Dx;
+    Item.Y2 += Dy;
+}
+
 } // namespace
 
 void TRvProject::Open()
@@ -154,7 +173,8 @@ void TRvProject::ExecuteOn(TBaseReport &Output)
     const TReportDefinition &Report = Current();
     Output.SetPageSize(Report.PageWidth, Report.PageHeight);
     for (const TReportItemDef &Def : Report.Items) {
-        if (Def.Background && !PrintBackground)
+        const bool Behind = Def.Background && !PrintBackground;
+        if (Behind && !PreviewBackground)
             continue;
         TPageItem Item;
         switch (Def.Kind) {
@@ -179,6 +199,10 @@ void TRvProject::ExecuteOn(TBaseReport &Output)
         }
         if (Def.PreviewOnly)
             Item.Flags |= TPageItem::PreviewOnly;
+        if (Behind)
+            MakeGrey(Item);
+        else if (!Def.Background)
+            Move(Item, DataOffsetX, DataOffsetY);
         Output.AddItem(Item);
     }
 }

@@ -22,6 +22,13 @@ public:
     // False: the items marked as background (a form's rules, captions and
     // titles) are left out, for printing the data onto printed forms.
     bool PrintBackground = true;
+    // With the background left out: it still shows in the preview, in light
+    // grey, so the person sees where the data lands on the printed form.
+    bool PreviewBackground = false;
+    // Inches the other items move by (right, down), to meet a printed form
+    // that the printer puts a little off.
+    double DataOffsetX = 0;
+    double DataOffsetY = 0;
 
     // Loads ProjectFile; does nothing when the project is open. A missing or
     // malformed file raises EReportException naming its full path.

@@ -1,6 +1,7 @@
 #include "TRvSystem.h"
 
 #include "CommitSaveFile.h"
+#include "EPrintCancelled.h"
 #include "EReportException.h"
 #include "TBaseReport.h"
 #include "TPageSink.h"
@@ -96,16 +97,20 @@ bool TRvSystem::Execute()
         && !TReportInteraction::Current().OutputOptions(TitleSetup, SystemSetups, Options, false))
         return false;
     FDestination = Options.Destination;
-    switch (Options.Destination) {
-    case TReportDest::Preview:
-        RunPreview(Options);
-        break;
-    case TReportDest::Printer:
-        RunPrinter(Options);
-        break;
-    case TReportDest::File:
-        RunFile(Options);
-        break;
+    try {
+        switch (Options.Destination) {
+        case TReportDest::Preview:
+            RunPreview(Options);
+            break;
+        case TReportDest::Printer:
+            RunPrinter(Options);
+            break;
+        case TReportDest::File:
+            RunFile(Options);
+            break;
+        }
+    } catch (const EPrintCancelled &) {
+        return false;
     }
     if (OnAfterPrint)
         OnAfterPrint();

@@ -83,7 +83,8 @@ public:
     std::function<void(TRvRenderPreview &)> OnPreviewSetup;
     std::function<void(TRvRenderPreview &)> OnPreviewShow;
 
-    // Runs the report; false when the output options dialog was cancelled.
+    // Runs the report; false when the output options dialog was cancelled or
+    // the before-print event raised EPrintCancelled.
     bool Execute();
     // The output, while the before-print and print events run.
     TBaseReport *BaseReport() const { return FOutput; }

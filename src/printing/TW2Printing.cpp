@@ -2,6 +2,7 @@
 
 #include "FormPrintText.h"
 #include "TBaseReport.h"
+#include "TPrinterSetup.h"
 #include "TRvProject.h"
 #include "TW2PrintSource.h"
 
@@ -63,7 +64,8 @@ TW2Printing::TW2Printing(TRvProject &Project)
     RptEmployeeW2D1.OnPrint = [this](TBaseReport &Output) { RptEmployeeW2D1Print(Output); };
     RptSSAW2.OnPrint = [this](TBaseReport &Output) { RptSSAW2Print(Output); };
     for (TRvSystem *System : { &RptEmployeeW2, &RptEmployeeW2D1, &RptSSAW2 })
-        System->OnBeforePrint = [this](TBaseReport &Output) {
+        System->OnBeforePrint = [this, System](TBaseReport &Output) {
+            TPrinterSetup::BeforePrint(*System, Output, &FProject);
             if (OnBeforePrint)
                 OnBeforePrint(Output);
         };

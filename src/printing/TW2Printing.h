@@ -30,6 +30,7 @@ public:
     bool Print(TW2PrintSource &Source, int FormType, int First, int Last, bool MaskSSN);
 
     // The before-print event of the three systems.
+    // Runs after the stored printer setup was applied to the output.
     std::function<void(TBaseReport &)> OnBeforePrint;
 
     void RptEmployeeW2Print(TBaseReport &Output);

@@ -1,6 +1,7 @@
 #include "TW3Printing.h"
 
 #include "FormPrintText.h"
+#include "TPrinterSetup.h"
 #include "TRvProject.h"
 
 TW3Printing::TW3Printing(TRvProject &Project)
@@ -18,6 +19,7 @@ TW3Printing::TW3Printing(TRvProject &Project)
     RptFormW3.SystemPreview.MarginPercent = 2.5;
     RptFormW3.OnPrint = [this](TBaseReport &Output) { RptFormW3Print(Output); };
     RptFormW3.OnBeforePrint = [this](TBaseReport &Output) {
+        TPrinterSetup::BeforePrint(RptFormW3, Output, &FProject);
         if (OnBeforePrint)
             OnBeforePrint(Output);
     };

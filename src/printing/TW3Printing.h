@@ -22,6 +22,7 @@ public:
     // were cancelled.
     bool Print(const EmployerRecord &Employer);
 
+    // Runs after the stored printer setup was applied to the output.
     std::function<void(TBaseReport &)> OnBeforePrint;
 
     void RptFormW3Print(TBaseReport &Output);

@@ -14,6 +14,7 @@
 #include "TFrmMain.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmPrinterSetup.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
@@ -171,6 +172,7 @@ private Q_SLOTS:
     void exitStoresTheRecentList();
     void transferClosesTheOpenFile();
     void commandsNotYetAvailable();
+    void printSetupOpensThePrinterSetupWindow();
     void passwordIsAskedOnceAtTheNextOpen_data();
     void passwordIsAskedOnceAtTheNextOpen();
     void passwordRules_data();
@@ -750,13 +752,26 @@ void TstFrmMain::commandsNotYetAvailable()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
-    const QList<QAction *> Later = { Main->MnuPrintSetup, Main->MnuPrintLabels, Main->MnuIRSInstructions,
-        Main->MnuWebUpdate, Main->MnuAbout };
+    const QList<QAction *> Later
+        = { Main->MnuPrintLabels, Main->MnuIRSInstructions, Main->MnuWebUpdate, Main->MnuAbout };
     for (QAction *Item : Later)
         Item->trigger();
     QCOMPARE(Person->MessageTexts(),
         QStringList(Later.size(), QStringLiteral("This command is not available yet.")));
     QVERIFY(Data->CompanyFileOpen);
+}
+
+void TstFrmMain::printSetupOpensThePrinterSetupWindow()
+{
+    Start();
+    QString Caption;
+    WhenModal<TFrmPrinterSetup>([&Caption](TFrmPrinterSetup *Window) {
+        Caption = Window->windowTitle();
+        QTest::mouseClick(Window->BtnCancel, Qt::LeftButton);
+    });
+    Main->MnuPrintSetup->trigger();
+    QCOMPARE(Caption, QStringLiteral("Printer Setup"));
+    QVERIFY(Person->MessageTexts().isEmpty());
 }
 
 void TstFrmMain::SetPasswordThroughWindow(const QString &First, const QString &Second)

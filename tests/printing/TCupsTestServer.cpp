@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
+#include <QUrl>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -30,6 +31,11 @@ const char *DuplexPpd = "/usr/share/ppd/cupsfilters/pxlmono.ppd";
 
 } // namespace
 
+TCupsTestServer::TCupsTestServer(int MaxCopies)
+    : FMaxCopies(MaxCopies)
+{
+}
+
 TCupsTestServer::~TCupsTestServer()
 {
     Stop();
@@ -38,6 +44,41 @@ TCupsTestServer::~TCupsTestServer()
 QString TCupsTestServer::Socket() const
 {
     return FRoot ? FRoot->filePath(QStringLiteral("cups.sock")) : QString();
+}
+
+QString TCupsTestServer::QueuePpd(const QString &Queue) const
+{
+    return FRoot ? FRoot->filePath(QStringLiteral("ppd/%1.ppd").arg(Queue)) : QString();
+}
+
+QString TCupsTestServer::PrinterAttributes(const QString &Queue) const
+{
+    const QString Uri = QStringLiteral("ipp://%1/printers/%2")
+                            .arg(QString::fromLatin1(QUrl::toPercentEncoding(Socket())), Queue);
+    QString Why;
+    return Tool(QStringLiteral("ipptool"),
+        { QStringLiteral("-tv"), Uri, QStringLiteral("get-printer-attributes.test") }, &Why)
+        .value_or(Why);
+}
+
+QString TCupsTestServer::WaitingJobs(const QString &Queue) const
+{
+    if (!FRoot)
+        return {};
+    const QString Test = FRoot->filePath(QStringLiteral("jobs.test"));
+    if (!WriteText(Test,
+            QStringLiteral("{\n NAME \"jobs\"\n OPERATION Get-Jobs\n GROUP operation-attributes-tag\n"
+                           " ATTR charset attributes-charset utf-8\n"
+                           " ATTR naturalLanguage attributes-natural-language en\n"
+                           " ATTR uri printer-uri $uri\n ATTR keyword which-jobs not-completed\n"
+                           " ATTR keyword requested-attributes "
+                           "job-name,sides,media,media-source,copies,multiple-document-handling,Collate\n"
+                           " STATUS successful-ok\n}\n")))
+        return {};
+    const QString Uri = QStringLiteral("ipp://%1/printers/%2")
+                            .arg(QString::fromLatin1(QUrl::toPercentEncoding(Socket())), Queue);
+    QString Why;
+    return Tool(QStringLiteral("ipptool"), { QStringLiteral("-tv"), Uri, Test }, &Why).value_or(Why);
 }
 
 QString TCupsTestServer::PdfOutputFolder()
@@ -60,8 +101,8 @@ bool TCupsTestServer::Start(QString &Why)
         || !QFile::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf"))
         || !QFile::exists(QLatin1String(CupsPdfPpd)) || !QFile::exists(QLatin1String(DuplexPpd))) {
         Why = QStringLiteral(
-            "CUPS or cups-pdf is not installed; 'bash tools/setup.sh test' installs cups and "
-            "printer-driver-cups-pdf");
+            "CUPS, ipptool or cups-pdf is not installed; 'bash tools/setup.sh test' installs cups, "
+            "cups-ipp-utils and printer-driver-cups-pdf");
         return false;
     }
     // Sockets take paths of at most 107 bytes, so the folder stays short.
@@ -83,13 +124,14 @@ bool TCupsTestServer::Start(QString &Why)
                          "PageLog %1/log/page_log\nSystemGroup root\nFileDevice Yes\n")
               .arg(FRoot->path());
     const QString Daemonconf
-        = QStringLiteral("LogLevel info\nListen %1\nBrowsing No\nWebInterface No\nMaxCopies 1\n"
+        = QStringLiteral("LogLevel info\nListen %1\nBrowsing No\nWebInterface No\nMaxCopies %2\n"
                          "DefaultAuthType None\nMaxJobs 0\nPreserveJobHistory Yes\n"
                          "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                          "<Policy default>\n  JobPrivateAccess all\n  JobPrivateValues none\n"
                          "  <Limit All>\n    Order deny,allow\n  </Limit>\n"
                          "</Policy>\n")
-              .arg(Socket());
+              .arg(Socket())
+              .arg(FMaxCopies);
     if (!WriteText(Root.filePath(QStringLiteral("cups-files.conf")), Files)
         || !WriteText(Root.filePath(QStringLiteral("cupsd.conf")), Daemonconf)) {
         Why = QStringLiteral("the CUPS configuration could not be written");
