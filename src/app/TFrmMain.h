@@ -37,6 +37,9 @@ public:
     void MnuTransferClick();
     void MnuEFW2Click();
     void MnuPasswordClick();
+    void MnuIRSInstructionsClick();
+    void MnuWebUpdateClick();
+    void MnuAboutClick();
 
     QMenu *MnuFile = nullptr;
     QAction *MnuOpen = nullptr;

@@ -15,6 +15,7 @@
 #include "TAppGlobals.h"
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
+#include "TDesktop.h"
 #include "TEFW2Client.h"
 #include "TEnterAsTab.h"
 #include "TFieldHighlight.h"
@@ -25,7 +26,6 @@
 #include "TStateEdit.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
@@ -63,7 +63,7 @@ void OpenDocument(const QString &Path)
     if (OpenDocumentHook())
         OpenDocumentHook()(Path);
     else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
+        TDesktop::OpenUrl(QUrl::fromLocalFile(Path));
 }
 
 // The choice of a state list: the entry equal to Code, letter case ignored;
