@@ -164,8 +164,8 @@ void TFrmMain::CreateMenus()
     MnuIRSInstructions = AddItem(MnuHelp, "MnuIRSInstructions", QStringLiteral("&IRS Instructions"), {}, 0,
         &TFrmMain::MnuIRSInstructionsClick);
     MnuHelp->addSeparator();
-    MnuWebUpdate
-        = AddItem(MnuHelp, "MnuWebUpdate", QStringLiteral("&Web Update"), {}, 0, &TFrmMain::MnuWebUpdateClick);
+    MnuWebUpdate = AddItem(
+        MnuHelp, "MnuWebUpdate", QStringLiteral("&Web Update"), {}, 0, &TFrmMain::MnuWebUpdateClick);
     MnuHelp->addSeparator();
     MnuAbout = AddItem(MnuHelp, "MnuAbout", QStringLiteral("About ..."), {}, 1, &TFrmMain::MnuAboutClick);
 }

@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "MakerAddresses.h"
 #include "MsgBox.h"
 #include "PasswordCipher.h"
 #include "QmrkGuiTestMain.h"
@@ -17,7 +18,6 @@
 #include "TFrmPassword.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
-#include "MakerAddresses.h"
 #include "TMaskedEdit.h"
 #include "TMemoryStatus.h"
 #include "TModalDriver.h"
@@ -812,7 +812,8 @@ void TstFrmMain::aboutBox()
     QFETCH(bool, OpensWebSite);
     const QString Meminfo = Folder(QStringLiteral("meminfo"));
     TRecordBytes::WriteFile(Meminfo,
-        { QByteArray("MemTotal:       16318412 kB\nMemFree:         1022312 kB\nMemAvailable:    9464678 kB\n") });
+        { QByteArray(
+            "MemTotal:       16318412 kB\nMemFree:         1022312 kB\nMemAvailable:    9464678 kB\n") });
     TMemoryStatus::SetMeminfoFileForTest(Meminfo);
     QList<QUrl> Opened;
     TDesktop::SetOpenUrlForTest([&Opened](const QUrl &Url) { Opened.append(Url); });
@@ -831,7 +832,8 @@ void TstFrmMain::aboutBox()
         QCOMPARE(About->LblWebSite->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(About->findChild<QLabel *>(QStringLiteral("LblPhysMem"))->text(),
             QStringLiteral("Physical Memory Available to Windows:"));
-        QCOMPARE(About->findChild<QLabel *>(QStringLiteral("LblMemLoad"))->text(), QStringLiteral("Memory in Use:"));
+        QCOMPARE(About->findChild<QLabel *>(QStringLiteral("LblMemLoad"))->text(),
+            QStringLiteral("Memory in Use:"));
         QCOMPARE(About->PhysMem->text(), QStringLiteral("16,318,412 KB"));
         QCOMPARE(About->MemLoad->text(), QStringLiteral("42 %"));
         QVERIFY(About->BtnOK->isDefault());

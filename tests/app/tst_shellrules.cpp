@@ -262,9 +262,9 @@ void TstShellRules::memoryStatus_data()
                               << "0 %";
     QTest::newRow("no MemAvailable line") << QByteArray("MemTotal: 2048 kB\n") << "2,048 KB"
                                           << "100 %";
-    QTest::newRow("available above the total") << QByteArray("MemTotal: 100 kB\nMemAvailable: 200 kB\n")
-                                               << "100 KB"
-                                               << "0 %";
+    QTest::newRow("available above the total")
+        << QByteArray("MemTotal: 100 kB\nMemAvailable: 200 kB\n") << "100 KB"
+        << "0 %";
     QTest::newRow("unreadable") << QByteArray() << "0 KB"
                                 << "0 %";
     QTest::newRow("a terabyte") << QByteArray("MemTotal: 1073741824 kB\nMemAvailable: 536870912 kB\n")

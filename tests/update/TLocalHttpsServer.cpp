@@ -49,6 +49,12 @@ void TLocalHttpsServer::Answer(QTcpSocket *Socket)
     const QList<QByteArray> RequestLine = Received.left(Received.indexOf("\r\n")).split(' ');
     const QString Path = RequestLine.size() >= 2 ? QString::fromLatin1(RequestLine.at(1)) : QString();
     FRequests.append(Path);
+    if (FRedirects.contains(Path)) {
+        Socket->write("HTTP/1.1 302 Found\r\nLocation: " + FRedirects.value(Path)
+            + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+        Socket->disconnectFromHost();
+        return;
+    }
     const auto Found = FFiles.constFind(Path);
     const bool Known = RequestLine.value(0) == "GET" && Found != FFiles.constEnd();
     const QByteArray Body = Known ? *Found : QByteArray("not here");

@@ -21,6 +21,8 @@ public:
     // https://127.0.0.1:port
     QString Address() const;
     void Serve(const QString &Path, const QByteArray &Body) { FFiles.insert(Path, Body); }
+    // Answers Path with "302 Found" and Location.
+    void Redirect(const QString &Path, const QByteArray &Location) { FRedirects.insert(Path, Location); }
     // Paths asked for, in order, by clients that completed the TLS handshake.
     const QStringList &Requests() const { return FRequests; }
     int RefusedHandshakes() const { return FRefused; }
@@ -30,6 +32,7 @@ private:
 
     QSslServer FServer;
     QMap<QString, QByteArray> FFiles;
+    QMap<QString, QByteArray> FRedirects;
     QStringList FRequests;
     int FRefused = 0;
 };

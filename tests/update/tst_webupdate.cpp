@@ -116,6 +116,8 @@ private Q_SLOTS:
     void noConnectionDetectedAsksFirst_data();
     void noConnectionDetectedAsksFirst();
     void plainHttpIsNeverFetched();
+    void redirectsStayOnHttps_data();
+    void redirectsStayOnHttps();
 };
 
 void TstWebUpdate::initTestCase()
@@ -429,6 +431,37 @@ void TstWebUpdate::plainHttpIsNeverFetched()
     QTest::qWait(50);
     QVERIFY(!Plain.hasPendingConnections());
     QVERIFY(ProgramFiles().isEmpty());
+}
+
+void TstWebUpdate::redirectsStayOnHttps_data()
+{
+    QTest::addColumn<bool>("ToPlainHttp");
+    QTest::newRow("to plain HTTP: refused") << true;
+    QTest::newRow("to HTTPS on the same server: followed") << false;
+}
+
+void TstWebUpdate::redirectsStayOnHttps()
+{
+    QFETCH(bool, ToPlainHttp);
+    QTcpServer Plain;
+    QVERIFY(Plain.listen(QHostAddress::LocalHost, 0));
+    const QByteArray Moved = "/public/moved.txt";
+    const QByteArray Target = ToPlainHttp
+        ? "http://127.0.0.1:" + QByteArray::number(Plain.serverPort()) + Moved
+        : Server->Address().toLatin1() + Moved;
+    Server->Redirect(VersionPath, Target);
+    Server->Serve(QString::fromLatin1(Moved), VersionFile("2025.00", HexDigest(SetupProgram())));
+    if (ToPlainHttp) {
+        QCOMPARE(RaisedBy(&TWebUpdate::Run), NoServer);
+        QTest::qWait(50);
+        QVERIFY(!Plain.hasPendingConnections());
+        QVERIFY(ProgramFiles().isEmpty());
+        QCOMPARE(Server->Requests(), QStringList({ VersionPath }));
+        return;
+    }
+    QVERIFY(!TWebUpdate::Run());
+    QCOMPARE(Person->MessageTexts(), QStringList({ UpToDate }));
+    QCOMPARE(Server->Requests(), QStringList({ VersionPath, QString::fromLatin1(Moved) }));
 }
 
 QMRK_GUI_TEST_MAIN(TstWebUpdate)
