@@ -101,12 +101,14 @@ TFrmAbout::TFrmAbout(QWidget *Parent)
     Layout->addWidget(BtnOK, 0, Qt::AlignHCenter);
 }
 
-void TFrmAbout::showEvent(QShowEvent *Event)
+void TFrmAbout::setVisible(bool Visible)
 {
-    QDialog::showEvent(Event);
-    FormShow();
-    if (parentWidget())
-        move(parentWidget()->window()->geometry().center() - rect().center());
+    if (Visible && !isVisible()) {
+        FormShow();
+        if (parentWidget())
+            move(parentWidget()->window()->geometry().center() - rect().center());
+    }
+    QDialog::setVisible(Visible);
 }
 
 void TFrmAbout::FormShow()

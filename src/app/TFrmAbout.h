@@ -22,8 +22,10 @@ public:
     // Opens the maker's web site in the browser and closes the box.
     void LblWebSiteClick();
 
+    // Fills the figures before the box is laid out for showing.
+    void setVisible(bool Visible) override;
+
 protected:
-    void showEvent(QShowEvent *Event) override;
     bool eventFilter(QObject *Watched, QEvent *Event) override;
 
 private:
