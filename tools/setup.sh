@@ -8,7 +8,7 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$here"
 
 build_packages=(cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libpcre2-dev libcups2-dev fonts-liberation2)
-test_packages=(poppler-utils xvfb xauth x11-utils cups cups-ipp-utils printer-driver-cups-pdf)
+test_packages=(poppler-utils xvfb xauth x11-utils cups cups-ipp-utils printer-driver-cups-pdf openssl)
 
 install_missing() {
   local missing=()

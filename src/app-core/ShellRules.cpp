@@ -84,10 +84,20 @@ QString RegBaseKey(bool DevEnvironment)
         .arg(DevEnvironment ? QStringLiteral("QMRKTest") : QStringLiteral("QMRK"), YearText());
 }
 
+QString UpdateVersionFileName()
+{
+    return QStringLiteral("update.ini");
+}
+
+QString UpdateSetupProgramName()
+{
+    return QStringLiteral("QMRK_%1.EXE").arg(YearDigits());
+}
+
 void DeleteUpdateLeftovers(const QString &ProgramDir)
 {
-    QFile::remove(ProgramDir + QStringLiteral("QMRK_%1.EXE").arg(YearDigits()));
-    QFile::remove(ProgramDir + QStringLiteral("update.ini"));
+    QFile::remove(ProgramDir + UpdateSetupProgramName());
+    QFile::remove(ProgramDir + UpdateVersionFileName());
 }
 
 bool HasCompanyExtension(const QString &Path)

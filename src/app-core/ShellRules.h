@@ -23,6 +23,10 @@ QString PrepareDataDir(const QString &Documents);
 // The settings key of this program, or of the test settings while tests run.
 QString RegBaseKey(bool DevEnvironment);
 
+// The files a web update fetches into the program folder: the version file
+// "update.ini" and the setup program "QMRK_25.EXE".
+QString UpdateVersionFileName();
+QString UpdateSetupProgramName();
 // Deletes what a web update left in the program folder.
 void DeleteUpdateLeftovers(const QString &ProgramDir);
 

@@ -1,6 +1,7 @@
 #include "TDesktop.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -8,6 +9,7 @@ namespace {
 QSize TestScreenSize;
 QString TestProgramDir;
 int WelcomePause = 1500;
+std::function<void(const QUrl &)> TestOpenUrl;
 } // namespace
 
 QSize TDesktop::ScreenSize()
@@ -29,6 +31,14 @@ int TDesktop::WelcomePauseMs()
     return WelcomePause;
 }
 
+void TDesktop::OpenUrl(const QUrl &Url)
+{
+    if (TestOpenUrl)
+        TestOpenUrl(Url);
+    else
+        QDesktopServices::openUrl(Url);
+}
+
 void TDesktop::SetScreenSizeForTest(const QSize &Size)
 {
     TestScreenSize = Size;
@@ -42,4 +52,9 @@ void TDesktop::SetProgramDirForTest(const QString &Folder)
 void TDesktop::SetWelcomePauseForTest(int Ms)
 {
     WelcomePause = Ms;
+}
+
+void TDesktop::SetOpenUrlForTest(std::function<void(const QUrl &)> Open)
+{
+    TestOpenUrl = std::move(Open);
 }

@@ -14,6 +14,7 @@
 #include "TApplication.h"
 #include "TDesktop.h"
 #include "TFilterEdit.h"
+#include "TFrmAbout.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
 #include "TFrmEFW2.h"
@@ -26,10 +27,12 @@
 #include "THelpSystem.h"
 #include "TRecordSet.h"
 #include "TUserInteraction.h"
+#include "TWebUpdate.h"
 #include "TextUtils.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGuiApplication>
@@ -39,6 +42,7 @@
 #include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -159,12 +163,12 @@ void TFrmMain::CreateMenus()
         = AddItem(MnuHelp, "MnuLicenseAgreement", QStringLiteral("&License Agreement"), {}, 0, nullptr);
     connect(MnuLicenseAgreement, &QAction::triggered, this, [] { THelpSystem::ShowTopic(17); });
     MnuIRSInstructions = AddItem(MnuHelp, "MnuIRSInstructions", QStringLiteral("&IRS Instructions"), {}, 0,
-        &TFrmMain::NotAvailableYet);
+        &TFrmMain::MnuIRSInstructionsClick);
     MnuHelp->addSeparator();
-    MnuWebUpdate
-        = AddItem(MnuHelp, "MnuWebUpdate", QStringLiteral("&Web Update"), {}, 0, &TFrmMain::NotAvailableYet);
+    MnuWebUpdate = AddItem(
+        MnuHelp, "MnuWebUpdate", QStringLiteral("&Web Update"), {}, 0, &TFrmMain::MnuWebUpdateClick);
     MnuHelp->addSeparator();
-    MnuAbout = AddItem(MnuHelp, "MnuAbout", QStringLiteral("About ..."), {}, 1, &TFrmMain::NotAvailableYet);
+    MnuAbout = AddItem(MnuHelp, "MnuAbout", QStringLiteral("About ..."), {}, 1, &TFrmMain::MnuAboutClick);
 }
 
 QToolButton *TFrmMain::AddButton(const char *Name, const QString &Hint, const QString &Icon, QAction *Command)
@@ -332,6 +336,28 @@ bool TFrmMain::Shutdown()
     Globals.AppRegistry.reset();
     Globals.MasterList.clear();
     return true;
+}
+
+void TFrmMain::MnuIRSInstructionsClick()
+{
+    const QString Instructions = TAppGlobals::Instance().ProgramDir + QStringLiteral("Inst W2W3.pdf");
+    if (QFile::exists(Instructions))
+        TDesktop::OpenUrl(QUrl::fromLocalFile(Instructions));
+    else
+        MsgBox(QStringLiteral("The IRS Instructions cannot no be found"), AppTitle(), MsgFlag::IconError);
+}
+
+void TFrmMain::MnuWebUpdateClick()
+{
+    // The setup program runs now; it replaces the program once this one has gone.
+    if (TWebUpdate::Run())
+        close();
+}
+
+void TFrmMain::MnuAboutClick()
+{
+    TFrmAbout About(this);
+    About.exec();
 }
 
 void TFrmMain::NotAvailableYet()

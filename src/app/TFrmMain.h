@@ -38,6 +38,9 @@ public:
     void MnuEFW2Click();
     void MnuPasswordClick();
     void MnuPrintSetupClick();
+    void MnuIRSInstructionsClick();
+    void MnuWebUpdateClick();
+    void MnuAboutClick();
 
     QMenu *MnuFile = nullptr;
     QAction *MnuOpen = nullptr;

@@ -13,6 +13,7 @@
 #include "TAppGlobals.h"
 #include "TApplication.h"
 #include "TCheckBoxEdit.h"
+#include "TDesktop.h"
 #include "TEFW2Client.h"
 #include "TEFW2Process.h"
 #include "TEnterAsTab.h"
@@ -24,7 +25,6 @@
 #include "TStateEdit.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
@@ -62,7 +62,7 @@ void OpenDocument(const QString &Path)
     if (OpenDocumentHook())
         OpenDocumentHook()(Path);
     else
-        QDesktopServices::openUrl(QUrl::fromLocalFile(Path));
+        TDesktop::OpenUrl(QUrl::fromLocalFile(Path));
 }
 
 // The choice of a state list: the entry equal to Code, letter case ignored;

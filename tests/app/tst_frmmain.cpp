@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "MakerAddresses.h"
 #include "MsgBox.h"
 #include "PasswordCipher.h"
 #include "QmrkGuiTestMain.h"
@@ -9,6 +10,7 @@
 #include "TDollarEdit.h"
 #include "TFailingWrites.h"
 #include "TFilterEdit.h"
+#include "TFrmAbout.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
 #include "TFrmMain.h"
@@ -18,6 +20,7 @@
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
+#include "TMemoryStatus.h"
 #include "TModalDriver.h"
 #include "TModalScript.h"
 #include "TProgramStart.h"
@@ -31,12 +34,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUrl>
 
 #include <memory>
 
@@ -173,6 +178,10 @@ private Q_SLOTS:
     void transferClosesTheOpenFile();
     void commandsNotYetAvailable();
     void printSetupOpensThePrinterSetupWindow();
+    void irsInstructions_data();
+    void irsInstructions();
+    void aboutBox_data();
+    void aboutBox();
     void passwordIsAskedOnceAtTheNextOpen_data();
     void passwordIsAskedOnceAtTheNextOpen();
     void passwordRules_data();
@@ -752,8 +761,7 @@ void TstFrmMain::commandsNotYetAvailable()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
-    const QList<QAction *> Later
-        = { Main->MnuPrintLabels, Main->MnuIRSInstructions, Main->MnuWebUpdate, Main->MnuAbout };
+    const QList<QAction *> Later = { Main->MnuPrintLabels };
     for (QAction *Item : Later)
         Item->trigger();
     QCOMPARE(Person->MessageTexts(),
@@ -772,6 +780,92 @@ void TstFrmMain::printSetupOpensThePrinterSetupWindow()
     Main->MnuPrintSetup->trigger();
     QCOMPARE(Caption, QStringLiteral("Printer Setup"));
     QVERIFY(Person->MessageTexts().isEmpty());
+}
+
+void TstFrmMain::irsInstructions_data()
+{
+    QTest::addColumn<bool>("Present");
+    QTest::newRow("beside the program") << true;
+    QTest::newRow("missing") << false;
+}
+
+void TstFrmMain::irsInstructions()
+{
+    QFETCH(bool, Present);
+    const QString Instructions = Folder(QStringLiteral("prog/Inst W2W3.pdf"));
+    if (Present)
+        TRecordBytes::WriteFile(Instructions, { QByteArray("%PDF-1.4\n") });
+    QList<QUrl> Opened;
+    TDesktop::SetOpenUrlForTest([&Opened](const QUrl &Url) { Opened.append(Url); });
+    Start();
+    Main->MnuIRSInstructions->trigger();
+    TDesktop::SetOpenUrlForTest({});
+    if (Present) {
+        QCOMPARE(Opened, QList<QUrl>({ QUrl::fromLocalFile(Instructions) }));
+        QVERIFY(Person->MessageBoxes().isEmpty());
+        return;
+    }
+    QVERIFY(Opened.isEmpty());
+    QCOMPARE(Person->MessageTexts(), QStringList({ "The IRS Instructions cannot no be found" }));
+    QCOMPARE(Person->MessageBoxes().first().Flags, 16);
+    QCOMPARE(Person->MessageBoxes().first().Caption, QStringLiteral("Quillmark W-2 2025"));
+}
+
+void TstFrmMain::aboutBox_data()
+{
+    QTest::addColumn<QString>("Close");
+    QTest::addColumn<bool>("OpensWebSite");
+    QTest::newRow("click on the web site") << "site" << true;
+    QTest::newRow("OK button") << "ok" << false;
+    QTest::newRow("Enter") << "enter" << false;
+    QTest::newRow("Esc") << "esc" << false;
+}
+
+void TstFrmMain::aboutBox()
+{
+    QFETCH(QString, Close);
+    QFETCH(bool, OpensWebSite);
+    const QString Meminfo = Folder(QStringLiteral("meminfo"));
+    TRecordBytes::WriteFile(Meminfo,
+        { QByteArray(
+            "MemTotal:       16318412 kB\nMemFree:         1022312 kB\nMemAvailable:    9464678 kB\n") });
+    TMemoryStatus::SetMeminfoFileForTest(Meminfo);
+    QList<QUrl> Opened;
+    TDesktop::SetOpenUrlForTest([&Opened](const QUrl &Url) { Opened.append(Url); });
+    Start();
+    bool Closed = false;
+    WhenModal<TFrmAbout>([&](TFrmAbout *About) {
+        QCOMPARE(About->windowTitle(), QStringLiteral("About QMRK"));
+        QCOMPARE(About->size(), QSize(390, 345));
+        QCOMPARE(About->ProductName->text(), QStringLiteral("Quillmark W-2 2025 (64-bit)"));
+        QVERIFY(About->ProductName->font().bold());
+        QCOMPARE(About->Version->text(), QStringLiteral("Version 2025.00"));
+        QCOMPARE(About->LblWebSite->text(), MakerWebSite());
+        QVERIFY(MakerWebSite().startsWith(QLatin1String("https://")));
+        QVERIFY(About->LblWebSite->font().underline());
+        QCOMPARE(About->LblWebSite->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(About->LblWebSite->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(About->findChild<QLabel *>(QStringLiteral("LblPhysMem"))->text(),
+            QStringLiteral("Physical Memory Available to Windows:"));
+        QCOMPARE(About->findChild<QLabel *>(QStringLiteral("LblMemLoad"))->text(),
+            QStringLiteral("Memory in Use:"));
+        QCOMPARE(About->PhysMem->text(), QStringLiteral("16,318,412 KB"));
+        QCOMPARE(About->MemLoad->text(), QStringLiteral("42 %"));
+        QVERIFY(About->BtnOK->isDefault());
+        if (Close == QLatin1String("site"))
+            QTest::mouseClick(About->LblWebSite, Qt::LeftButton);
+        else if (Close == QLatin1String("ok"))
+            QTest::mouseClick(About->BtnOK, Qt::LeftButton);
+        else
+            QTest::keyClick(About, Close == QLatin1String("esc") ? Qt::Key_Escape : Qt::Key_Return);
+        Closed = !About->isVisible();
+    });
+    Main->MnuAbout->trigger();
+    TMemoryStatus::SetMeminfoFileForTest({});
+    TDesktop::SetOpenUrlForTest({});
+    QVERIFY(Closed);
+    QCOMPARE(Opened, OpensWebSite ? QList<QUrl>({ QUrl(MakerWebSite()) }) : QList<QUrl>());
+    QVERIFY(Person->MessageBoxes().isEmpty());
 }
 
 void TstFrmMain::SetPasswordThroughWindow(const QString &First, const QString &Second)
@@ -1113,6 +1207,11 @@ void TstFrmMain::screenshots()
         Dialog->reject();
     });
     Main->MnuBackup->trigger();
+    WhenModal<TFrmAbout>([&](TFrmAbout *About) {
+        Picture(About, QStringLiteral("dialog-about.png"));
+        About->reject();
+    });
+    Main->MnuAbout->trigger();
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmMain)

@@ -1,6 +1,7 @@
 #include "QmrkTestMain.h"
 #include "ShellRules.h"
 #include "TAppRegistry.h"
+#include "TMemoryStatus.h"
 #include "TRecentFileList.h"
 #include "TScriptedInteraction.h"
 #include "TUnprivilegedFiles.h"
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void uncreatableDataFolderIsReportedOnce_data();
     void uncreatableDataFolderIsReportedOnce();
     void updateLeftoversAreDeleted();
+    void memoryStatus_data();
+    void memoryStatus();
 };
 
 void TstShellRules::addRecentFile_data()
@@ -243,4 +246,40 @@ void TstShellRules::updateLeftoversAreDeleted()
 }
 
 QMRK_TEST_MAIN(TstShellRules)
+void TstShellRules::memoryStatus_data()
+{
+    QTest::addColumn<QByteArray>("Meminfo");
+    QTest::addColumn<QString>("Total");
+    QTest::addColumn<QString>("Load");
+    QTest::newRow("a desktop") << QByteArray("MemTotal:       16318412 kB\nMemFree:         1022312 kB\n"
+                                             "MemAvailable:    9464678 kB\nBuffers:          200000 kB\n")
+                               << "16,318,412 KB"
+                               << "42 %";
+    QTest::newRow("whole percent cut, not rounded")
+        << QByteArray("MemTotal: 1000 kB\nMemAvailable: 1 kB\n") << "1,000 KB"
+        << "99 %";
+    QTest::newRow("all free") << QByteArray("MemAvailable: 512 kB\nMemTotal: 512 kB\n") << "512 KB"
+                              << "0 %";
+    QTest::newRow("no MemAvailable line") << QByteArray("MemTotal: 2048 kB\n") << "2,048 KB"
+                                          << "100 %";
+    QTest::newRow("available above the total")
+        << QByteArray("MemTotal: 100 kB\nMemAvailable: 200 kB\n") << "100 KB"
+        << "0 %";
+    QTest::newRow("unreadable") << QByteArray() << "0 KB"
+                                << "0 %";
+    QTest::newRow("a terabyte") << QByteArray("MemTotal: 1073741824 kB\nMemAvailable: 536870912 kB\n")
+                                << "1,073,741,824 KB"
+                                << "50 %";
+}
+
+void TstShellRules::memoryStatus()
+{
+    QFETCH(QByteArray, Meminfo);
+    QFETCH(QString, Total);
+    QFETCH(QString, Load);
+    const TMemoryStatus Status = TMemoryStatus::FromMeminfo(Meminfo);
+    QCOMPARE(Status.TotalText(), Total);
+    QCOMPARE(Status.LoadText(), Load);
+}
+
 #include "tst_shellrules.moc"

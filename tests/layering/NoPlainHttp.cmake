@@ -1,0 +1,25 @@
+# Fails when a file of the program or its build names a plain http:// address.
+file(GLOB_RECURSE files LIST_DIRECTORIES false
+  ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/src/*.html ${SOURCE_DIR}/src/*.txt
+  ${SOURCE_DIR}/src/*.qrc ${SOURCE_DIR}/src/*.svg ${SOURCE_DIR}/cmake/*)
+list(APPEND files ${SOURCE_DIR}/CMakeLists.txt)
+set(found "")
+foreach(file IN LISTS files)
+  file(STRINGS ${file} lines REGEX "[Hh][Tt][Tt][Pp]://")
+  foreach(line IN LISTS lines)
+    # XML namespace names (icons, the PDF's metadata) are names, never fetched.
+    string(REGEX REPLACE "xmlns(:[a-z]+)?=[\"'][Hh][Tt][Tt][Pp]://[^\"']*[\"']" "" rest "${line}")
+    if(rest MATCHES "[Hh][Tt][Tt][Pp]://")
+      list(APPEND found "${file}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+list(LENGTH files count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no program files found under ${SOURCE_DIR}")
+endif()
+if(found)
+  list(JOIN found "\n" text)
+  message(FATAL_ERROR "plain http:// addresses in the program:\n${text}")
+endif()
+message(STATUS "${count} files, no plain http:// address")

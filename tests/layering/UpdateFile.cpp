@@ -1,0 +1,9 @@
+#include "MakerAddresses.h"
+#include "TWebUpdate.h"
+
+#include <QNetworkAccessManager>
+
+QString ProbeUpdateFile()
+{
+    return UpdateServer();
+}
