@@ -27,16 +27,6 @@ constexpr int ExitUsage = 2;
 const QStringList FormNames { QStringLiteral("employee"), QStringLiteral("employer"), QStringLiteral("state"),
     QStringLiteral("ssa"), QStringLiteral("w3") };
 
-// A run straight into a PDF file: no output options, no status window.
-void ToPdf(TRvSystem &System, const QString &FileName)
-{
-    System.DefaultDest = TReportDest::File;
-    System.OutputFormat = TFileFormat::PDF;
-    System.OutputFileName = FileName;
-    System.SystemSetups = 0;
-    System.SystemOptions &= ~SystemOption::ShowStatus;
-}
-
 // A last name as a file name: upper case, and '_' for every character other
 // than letters, digits and '-' (no folder separators, no hidden files).
 QString FileNamePart(const QString &LastName)
@@ -82,6 +72,35 @@ QString TCliPrint::HelpText()
                           "               company or the project cannot be read or the output cannot\n"
                           "               be written (nothing is left written), 2 for a wrong command\n"
                           "               line.\n");
+}
+
+void TCliPrint::ToPdf(TRvSystem &System, const QString &FileName)
+{
+    System.DefaultDest = TReportDest::File;
+    System.OutputFormat = TFileFormat::PDF;
+    System.OutputFileName = FileName;
+    System.SystemSetups = 0;
+    System.SystemOptions &= ~SystemOption::ShowStatus;
+}
+
+void TCliPrint::ReadCompany(TCompanyDump &Company, const QString &W2File)
+{
+    if (QString Problem; !Company.ReadComplete(W2File, QStringLiteral("so nothing was printed"), Problem))
+        throw EException(Problem);
+}
+
+int TCliPrint::RunGuarded(QTextStream &Err, const QString &Command, const std::function<int()> &Body)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        Err << "qmrk-w2-cli: " << Command << " needs a QGuiApplication for its fonts\n";
+        return ExitFileError;
+    }
+    try {
+        return Body();
+    } catch (const EException &Error) {
+        Err << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
+        return ExitFileError;
+    }
 }
 
 QString TCliPrint::PerEmployeeFileName(int RecNo, const QString &LastName)
@@ -166,24 +185,13 @@ int TCliPrint::Run(const QStringList &Args, const QString &ProgramDir)
     QString Problem;
     if (!Parse(Args, Request, Problem))
         return Usage(Problem);
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        FErr << "qmrk-w2-cli: print needs a QGuiApplication for its fonts\n";
-        return ExitFileError;
-    }
-    try {
-        return Print(Request, ProgramDir);
-    } catch (const EException &Error) {
-        FErr << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
-        return ExitFileError;
-    }
+    return RunGuarded(FErr, QStringLiteral("print"), [&] { return Print(Request, ProgramDir); });
 }
 
 int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir) const
 {
     TCompanyDump Company;
-    if (QString Problem;
-        !Company.ReadComplete(Request.Company, QStringLiteral("so nothing was printed"), Problem))
-        throw EException(Problem);
+    ReadCompany(Company, Request.Company);
     TRvProject &Project = TaxFormsProject();
     Project.ProjectFile = Request.Project.isEmpty() ? ProgramDir + TaxFormsFileName() : Request.Project;
     if (Request.Form == QLatin1String("w3")) {

@@ -2,7 +2,11 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QTextStream;
+class TCompanyDump;
+class TRvSystem;
 class TW2PrintSource;
 class TW2Printing;
 
@@ -16,6 +20,16 @@ public:
     int Run(const QStringList &Args, const QString &ProgramDir);
 
     static QString HelpText();
+
+    // Shared by the commands that print: a run straight into the PDF file
+    // FileName, with no output options and no status window.
+    static void ToPdf(TRvSystem &System, const QString &FileName);
+    // Reads the company pair of W2File whole, or raises the reason nothing
+    // was printed.
+    static void ReadCompany(TCompanyDump &Company, const QString &W2File);
+    // Runs Body, a print command; a raised error is told on Err and ends the
+    // command with exit status 1.
+    static int RunGuarded(QTextStream &Err, const QString &Command, const std::function<int()> &Body);
 
     // The file of one employee's copy: the record number and the last name,
     // "0007-ADAMS.pdf"; characters a file name cannot carry become '_'.

@@ -16,7 +16,9 @@ int main(int argc, char *argv[])
     // platform gives it one without a display. Every other command runs on
     // QtCore alone.
     std::unique_ptr<QCoreApplication> Owner;
-    if (argc > 1 && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "print") == 0)) {
+    if (argc > 1
+        && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "print") == 0
+            || std::strcmp(argv[1], "labels") == 0)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         Owner = std::make_unique<QGuiApplication>(argc, argv);
     } else {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QStringList>
+
+class QTextStream;
+
+// qmrk-w2-cli labels: the program's employee mailing labels into a PDF file,
+// as they come out on paper (no label outlines). The company pair is only
+// read. Needs a QGuiApplication (fonts).
+class TCliLabels {
+public:
+    TCliLabels(QTextStream &Out, QTextStream &Err);
+    // Args: the arguments after "labels". Returns the exit code.
+    int Run(const QStringList &Args);
+
+    static QString HelpText();
+
+private:
+    struct TRequest {
+        QString Pdf;
+        QString Company;
+    };
+    bool Parse(const QStringList &Args, TRequest &Request, QString &Problem) const;
+    int Usage(const QString &Problem) const;
+    int Print(const TRequest &Request) const;
+
+    QTextStream &FOut;
+    QTextStream &FErr;
+};
