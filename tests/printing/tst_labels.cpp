@@ -381,7 +381,8 @@ private Q_SLOTS:
             QVERIFY2(qAbs(1 / Pitch - BarsPerInch) <= PitchTolerance, qPrintable(QString::number(1 / Pitch)));
         }
         const double Mean = (Bars.last().Left - Bars.first().Left) / (Bars.size() - 1);
-        qInfo("first bar %.4f x %.4f in, second %.4f x %.4f in, %.2f bars an inch", Bars[0].Width(), Bars[0].Height(), Bars[1].Width(), Bars[1].Height(), 1 / Mean);
+        qInfo("first bar %.4f x %.4f in, second %.4f x %.4f in, %.2f bars an inch", Bars[0].Width(),
+            Bars[0].Height(), Bars[1].Width(), Bars[1].Height(), 1 / Mean);
         QVERIFY(qAbs(1 / Mean - BarsPerInch) <= 0.5);
 
         // 0.13 from the label's left edge, clear of both edges, its bottom
