@@ -93,7 +93,8 @@ void TW2LabelPrinting::LabelShellLabelPrint(TBaseReport &Output)
     Output.PrintLn(Lines.CityStateZip);
     if (Lines.HasBarCode()) {
         FBarCode->Text = Lines.BarCodeDigits;
-        FBarCode->PrintXY(BarCodeLeft, Output.YPos + BarCodeDrop);
+        FBarCode->Bottom = Output.YPos + BarCodeDrop;
+        FBarCode->Print();
     }
 }
 
