@@ -35,6 +35,8 @@ EmployeeRecord Employee(int I)
     E.SetCity(QStringLiteral("Springfield"));
     E.SetState(QStringLiteral("IL"));
     E.SetZipCode(QStringLiteral("62704-1234"));
+    // As the W-2 window derives it on every save.
+    E.SetCityStateZip(QStringLiteral("Springfield IL 62704-1234"));
     E.SetBox1Wages(Wages);
     E.SetBox2FedIncomeTax(Wages * 0.1);
     E.SetBox3SocSecWages(Wages);

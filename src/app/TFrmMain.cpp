@@ -1,6 +1,8 @@
 #include "TFrmMain.h"
 
+#include "TFrmReportPreview.h"
 #include "TRvProject.h"
+#include "TW2LabelPrinting.h"
 #include "TaxFormsProject.h"
 
 #include "AppInfo.h"
@@ -12,6 +14,7 @@
 #include "TAppGlobals.h"
 #include "TAppRegistry.h"
 #include "TApplication.h"
+#include "TDataModulePrintSource.h"
 #include "TDesktop.h"
 #include "TFilterEdit.h"
 #include "TFrmAbout.h"
@@ -72,7 +75,11 @@ TFrmMain::TFrmMain(const QStringList &Arguments, QWidget *Parent)
         Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
             | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , FArguments(Arguments)
+    , FLabels(std::make_unique<TW2LabelPrinting>())
 {
+    FLabels->RptW2Labels.OnOverridePreview = [this](TRvSystem &System, int Mode, QObject *&Form) {
+        ReportSystemOverridePreview(System, Mode, Form);
+    };
     setObjectName(QStringLiteral("FrmMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/program.svg")));
     THelpSystem::SetHelpContext(this, 1);
@@ -84,6 +91,8 @@ TFrmMain::TFrmMain(const QStringList &Arguments, QWidget *Parent)
     if (const QScreen *Screen = QGuiApplication::primaryScreen())
         move(Screen->availableGeometry().center() - rect().center());
 }
+
+TFrmMain::~TFrmMain() = default;
 
 QAction *TFrmMain::AddItem(QMenu *Menu, const char *Name, const QString &Caption,
     const QKeySequence &Shortcut, int HelpContext, void (TFrmMain::*Handler)())
@@ -119,7 +128,7 @@ void TFrmMain::CreateMenus()
     MnuPrintSetup = AddItem(
         MnuFile, "MnuPrintSetup", QStringLiteral("Print &Setup"), {}, 7, &TFrmMain::MnuPrintSetupClick);
     MnuPrintLabels = AddItem(
-        MnuFile, "MnuPrintLabels", QStringLiteral("Print &Labels"), {}, 8, &TFrmMain::NotAvailableYet);
+        MnuFile, "MnuPrintLabels", QStringLiteral("Print &Labels"), {}, 8, &TFrmMain::MnuPrintLabelsClick);
     MnuFile->addSeparator();
     for (int I = 0; I < 10; ++I) {
         QAction *Item = MnuFile->addAction(QString());
@@ -624,4 +633,15 @@ void TFrmMain::MnuPasswordClick()
 {
     TFrmPassword Window(Data(), this);
     Window.exec();
+}
+
+void TFrmMain::MnuPrintLabelsClick()
+{
+    TDataModulePrintSource Source(Data());
+    FLabels->Print(Source);
+}
+
+void TFrmMain::ReportSystemOverridePreview(TRvSystem &System, int Mode, QObject *&Form)
+{
+    TFrmReportPreview::OverridePreview(System, Mode, Form, this);
 }

@@ -4,12 +4,15 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
 class QMenu;
 class QToolButton;
 class TFrmDataModule;
+class TRvSystem;
+class TW2LabelPrinting;
 
 // The main window: the hub from which every command starts.
 class TFrmMain : public QMainWindow {
@@ -17,6 +20,7 @@ class TFrmMain : public QMainWindow {
 public:
     // Arguments: the command line without the program's name.
     explicit TFrmMain(const QStringList &Arguments = {}, QWidget *Parent = nullptr);
+    ~TFrmMain() override;
 
     void EnableMenuItems(bool EnableIt);
     void UpdateFormCaption();
@@ -41,6 +45,11 @@ public:
     void MnuIRSInstructionsClick();
     void MnuWebUpdateClick();
     void MnuAboutClick();
+    void MnuPrintLabelsClick();
+    void ReportSystemOverridePreview(TRvSystem &System, int Mode, QObject *&Form);
+
+    // The employee labels: the report system RptW2Labels and its LabelShell.
+    TW2LabelPrinting &Labels() const { return *FLabels; }
 
     QMenu *MnuFile = nullptr;
     QAction *MnuOpen = nullptr;
@@ -102,5 +111,6 @@ private:
     TFrmDataModule &Data() const;
 
     QStringList FArguments;
+    std::unique_ptr<TW2LabelPrinting> FLabels;
     bool FStarted = false;
 };

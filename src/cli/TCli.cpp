@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "CompanyFiles.h"
+#include "TCliLabels.h"
 #include "TCliPrint.h"
 #include "TCliPrinters.h"
 #include "TCliReport.h"
@@ -39,6 +40,8 @@ int TCli::Run(const QStringList &Args)
         return TCliPrint(FOut, FErr).Run(Args.mid(2), ProgramDir());
     if (Command == QLatin1String("printers"))
         return TCliPrinters(FOut).Run(Args.mid(2), FErr);
+    if (Command == QLatin1String("labels"))
+        return TCliLabels(FOut, FErr).Run(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -53,6 +56,7 @@ int TCli::Help()
             "  --version    show the program's version\n"
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
          << TCliPrinters::HelpText()
+         << TCliLabels::HelpText()
          << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
@@ -87,6 +91,8 @@ bool TCli::CommandHelp(const QString &Command)
         Text = TCliPrint::HelpText();
     else if (Command == QLatin1String("printers"))
         Text = TCliPrinters::HelpText();
+    else if (Command == QLatin1String("labels"))
+        Text = TCliLabels::HelpText();
     else
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"

@@ -4,6 +4,8 @@
 #include "FormPrintText.h"
 #include "TCompanyDump.h"
 #include "TEmployeeListPrintSource.h"
+#include "TPrinterSettings.h"
+#include "TPrinterSetup.h"
 #include "TRvProject.h"
 #include "TW2Printing.h"
 #include "TW3Printing.h"
@@ -26,16 +28,6 @@ constexpr int ExitUsage = 2;
 
 const QStringList FormNames { QStringLiteral("employee"), QStringLiteral("employer"), QStringLiteral("state"),
     QStringLiteral("ssa"), QStringLiteral("w3") };
-
-// A run straight into a PDF file: no output options, no status window.
-void ToPdf(TRvSystem &System, const QString &FileName)
-{
-    System.DefaultDest = TReportDest::File;
-    System.OutputFormat = TFileFormat::PDF;
-    System.OutputFileName = FileName;
-    System.SystemSetups = 0;
-    System.SystemOptions &= ~SystemOption::ShowStatus;
-}
 
 // A last name as a file name: upper case, and '_' for every character other
 // than letters, digits and '-' (no folder separators, no hidden files).
@@ -84,6 +76,35 @@ QString TCliPrint::HelpText()
                           "               be written (nothing is left written), 2 for a wrong command\n"
                           "               line.\n")
         + TCliPrinterOption::HelpText();
+}
+
+void TCliPrint::ToPdf(TRvSystem &System, const QString &FileName)
+{
+    System.DefaultDest = TReportDest::File;
+    System.OutputFormat = TFileFormat::PDF;
+    System.OutputFileName = FileName;
+    System.SystemSetups = 0;
+    System.SystemOptions &= ~SystemOption::ShowStatus;
+}
+
+void TCliPrint::ReadCompany(TCompanyDump &Company, const QString &W2File)
+{
+    if (QString Problem; !Company.ReadComplete(W2File, QStringLiteral("so nothing was printed"), Problem))
+        throw EException(Problem);
+}
+
+int TCliPrint::RunGuarded(QTextStream &Err, const QString &Command, const std::function<int()> &Body)
+{
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        Err << "qmrk-w2-cli: " << Command << " needs a QGuiApplication for its fonts\n";
+        return ExitFileError;
+    }
+    try {
+        return Body();
+    } catch (const EException &Error) {
+        Err << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
+        return ExitFileError;
+    }
 }
 
 QString TCliPrint::PerEmployeeFileName(int RecNo, const QString &LastName)
@@ -172,53 +193,50 @@ int TCliPrint::Run(const QStringList &Args, const QString &ProgramDir)
     QString Problem;
     if (!Parse(Args, Request, Problem))
         return Usage(Problem);
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        FErr << "qmrk-w2-cli: print needs a QGuiApplication for its fonts\n";
-        return ExitFileError;
-    }
-    try {
-        TCliPrinterOption::UseProgramSettings();
-        if (FPrinter.Requested())
-            if (const QString Refused = FPrinter.Problem(); !Refused.isEmpty())
-                throw EException(Refused);
-        return Print(Request, ProgramDir);
-    } catch (const EException &Error) {
-        FErr << "qmrk-w2-cli: " << EscapeControlChars(Error.Message()) << "\n";
-        return ExitFileError;
-    }
+    return RunPrinting(FErr, QStringLiteral("print"), FPrinter, [&] { return Print(Request, ProgramDir); });
 }
 
-void TCliPrint::Route(TRvSystem &System, const TRequest &Request)
+int TCliPrint::RunPrinting(
+    QTextStream &Err, const QString &Command, TCliPrinterOption &Printer, const std::function<int()> &Body)
 {
-    if (FPrinter.Requested())
-        FPrinter.Apply(System);
-    else
-        ToPdf(System, Request.Pdf);
+    return RunGuarded(Err, Command, [&] {
+        TCliPrinterOption::UseProgramSettings();
+        if (Printer.Requested())
+            if (const QString Refused = Printer.Problem(); !Refused.isEmpty())
+                throw EException(Refused);
+        return Body();
+    });
 }
 
-int TCliPrint::Done(bool Printed, const TRequest &Request) const
+void TCliPrint::Route(TRvSystem &System, TCliPrinterOption &Printer, const QString &Pdf)
+{
+    if (Printer.Requested())
+        Printer.Apply(System);
+    else
+        ToPdf(System, Pdf);
+}
+
+int TCliPrint::Done(QTextStream &Out, bool Printed, const TCliPrinterOption &Printer, const QString &Pdf)
 {
     if (!Printed)
         throw EException(QStringLiteral("The print run was cancelled; nothing was printed."));
-    if (FPrinter.Requested())
-        FOut << "Printed on " << EscapeControlChars(FPrinter.Printer()) << "\n";
+    if (Printer.Requested())
+        Out << "Printed on " << EscapeControlChars(Printer.Printer()) << "\n";
     else
-        FOut << EscapeControlChars(QFileInfo(Request.Pdf).absoluteFilePath()) << "\n";
+        Out << EscapeControlChars(QFileInfo(Pdf).absoluteFilePath()) << "\n";
     return ExitDone;
 }
 
 int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir)
 {
     TCompanyDump Company;
-    if (QString Problem;
-        !Company.ReadComplete(Request.Company, QStringLiteral("so nothing was printed"), Problem))
-        throw EException(Problem);
+    ReadCompany(Company, Request.Company);
     TRvProject &Project = TaxFormsProject();
     Project.ProjectFile = Request.Project.isEmpty() ? ProgramDir + TaxFormsFileName() : Request.Project;
     if (Request.Form == QLatin1String("w3")) {
         TW3Printing Printing(Project);
-        Route(Printing.RptFormW3, Request);
-        return Done(Printing.Print(Company.Employer()), Request);
+        Route(Printing.RptFormW3, FPrinter, Request.Pdf);
+        return Done(FOut, Printing.Print(Company.Employer()), FPrinter, Request.Pdf);
     }
     TEmployeeListPrintSource Source(Company.Employer(), Company.Employees());
     const int Count = Source.RecordCount();
@@ -239,8 +257,8 @@ int TCliPrint::Print(const TRequest &Request, const QString &ProgramDir)
         return ExitDone;
     }
     const int FormType = int(FormNames.indexOf(Request.Form));
-    Route(Printing.SystemFor(FormType), Request);
-    return Done(Printing.Print(Source, FormType, First, Last, Request.Mask), Request);
+    Route(Printing.SystemFor(FormType), FPrinter, Request.Pdf);
+    return Done(FOut, Printing.Print(Source, FormType, First, Last, Request.Mask), FPrinter, Request.Pdf);
 }
 
 void TCliPrint::PrintPerEmployee(TW2Printing &Printing, TW2PrintSource &Source, const TRequest &Request) const
@@ -254,6 +272,9 @@ void TCliPrint::PrintPerEmployee(TW2Printing &Printing, TW2PrintSource &Source, 
     if (!Work.isValid())
         throw EException(QStringLiteral("The folder %1 cannot be written: %2")
                              .arg(Dir.absoluteFilePath(), Work.errorString()));
+    // These copies are handed to the employees as files: always the whole
+    // form, even when Print Setup prints the data alone onto printed forms.
+    Printing.OnBeforePrint = [](TBaseReport &) { TPrinterSetup::SetFormPrinting(TaxFormsProject(), {}); };
     QStringList Names;
     for (int R = Request.First; R <= Request.Last; ++R) {
         const QString Name = PerEmployeeFileName(R, Source.Read(R).LastName());

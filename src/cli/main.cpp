@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> Owner;
     if (argc > 1
         && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "print") == 0
-            || std::strcmp(argv[1], "printers") == 0)) {
+            || std::strcmp(argv[1], "printers") == 0 || std::strcmp(argv[1], "labels") == 0)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         Owner = std::make_unique<QGuiApplication>(argc, argv);
     } else {

@@ -17,15 +17,18 @@
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
 #include "TFrmPrinterSetup.h"
+#include "TFrmReportPreview.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
 #include "TMemoryStatus.h"
 #include "TModalDriver.h"
 #include "TModalScript.h"
+#include "TPreviewPageWidget.h"
 #include "TProgramStart.h"
 #include "TRecordBytes.h"
 #include "TRecordSet.h"
+#include "TRvRenderPreview.h"
 #include "TScriptedInteraction.h"
 #include "TStateEdit.h"
 #include "TVisualStyle.h"
@@ -35,6 +38,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -182,6 +186,7 @@ private Q_SLOTS:
     void irsInstructions();
     void aboutBox_data();
     void aboutBox();
+    void printLabelsPreviewsTheLabelsWithTheirOutlines();
     void passwordIsAskedOnceAtTheNextOpen_data();
     void passwordIsAskedOnceAtTheNextOpen();
     void passwordRules_data();
@@ -761,7 +766,7 @@ void TstFrmMain::commandsNotYetAvailable()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
-    const QList<QAction *> Later = { Main->MnuPrintLabels };
+    const QList<QAction *> Later = {};
     for (QAction *Item : Later)
         Item->trigger();
     QCOMPARE(Person->MessageTexts(),
@@ -866,6 +871,63 @@ void TstFrmMain::aboutBox()
     QVERIFY(Closed);
     QCOMPARE(Opened, OpensWebSite ? QList<QUrl>({ QUrl(MakerWebSite()) }) : QList<QUrl>());
     QVERIFY(Person->MessageBoxes().isEmpty());
+}
+
+// The rows of Shot (the preview's page as shown) where a horizontal line
+// crosses the column X inches from the page's left edge, in inches from its
+// top edge; the page is the white part of the shot.
+QList<double> DarkRowsAt(const QImage &Shot, double X)
+{
+    const int Middle = Shot.height() / 2;
+    int Left = 0, Right = Shot.width() - 1, Top = 0;
+    while (Left < Shot.width() && Shot.pixel(Left, Middle) != qRgb(255, 255, 255))
+        ++Left;
+    while (Right > Left && Shot.pixel(Right, Middle) != qRgb(255, 255, 255))
+        --Right;
+    const double Dpi = (Right - Left + 1) / 8.5;
+    const int Column = Left + qRound(X * Dpi);
+    while (Top < Shot.height() && Shot.pixel(Column, Top) != qRgb(255, 255, 255))
+        ++Top;
+    QList<double> Rows;
+    // Below the page lies its shadow.
+    const int Bottom = std::min(Shot.height(), Top + int(10.95 * Dpi));
+    for (int Y = Top; Y < Bottom; ++Y)
+        if (qGray(Shot.pixel(Column, Y)) < 160 && (Y == Top || qGray(Shot.pixel(Column, Y - 1)) >= 160))
+            Rows.append((Y - Top) / Dpi);
+    return Rows;
+}
+
+void TstFrmMain::printLabelsPreviewsTheLabelsWithTheirOutlines()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    Data->RSW2->SetCurrentRecord(2);
+    Data->RSW2->GetRec();
+    QString Caption;
+    int Pages = 0;
+    QList<double> Column1, Column3;
+    WhenModal<TFrmReportPreview>([&](TFrmReportPreview *Window) {
+        Caption = Window->windowTitle();
+        Pages = Window->RvRenderPreview->Pages();
+        const QImage Shot = Window->PageView->grab().toImage();
+        // Through the middle of the first and the third column, clear of
+        // the text: only the outlines cross there.
+        Column1 = DarkRowsAt(Shot, 0.188 + 2.2);
+        Column3 = DarkRowsAt(Shot, 0.188 + 2 * 2.75 + 2.2);
+        Window->BtnExit->click();
+    });
+    Main->MnuPrintLabels->trigger();
+    QCOMPARE(Caption, QStringLiteral("Employee Labels Preview (Avery 5160)"));
+    QCOMPARE(Pages, 1);
+    // The top and bottom edges of the ten labels of each column; a label's
+    // bottom edge and the next one's top coincide.
+    for (const QList<double> &Rows : { Column1, Column3 }) {
+        QCOMPARE(Rows.size(), 11);
+        for (int I = 0; I < Rows.size(); ++I)
+            QVERIFY2(qAbs(Rows[I] - (0.5 + I)) < 0.03, qPrintable(QString::number(Rows[I])));
+    }
+    QCOMPARE(Data->RSW2->CurrentRecord(), 2);
+    QCOMPARE(Data->CurrentEmployee.FirstName(), QStringLiteral("BOB"));
 }
 
 void TstFrmMain::SetPasswordThroughWindow(const QString &First, const QString &Second)

@@ -1,6 +1,8 @@
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "FormPrintText.h"
+#include "LabelText.h"
+#include "PostNet.h"
 #include "QmrkTestMain.h"
 #include "TFormsFixture.h"
 
@@ -53,6 +55,15 @@ private Q_SLOTS:
     void w3Params_data();
     void w3Params();
     void w3SetsNoBoxbWithoutFlags();
+    void labelNameLine_data();
+    void labelNameLine();
+    void labelBarCodeDigits_data();
+    void labelBarCodeDigits();
+    void labelLinesOfARecord();
+    void postNetCheckDigit_data();
+    void postNetCheckDigit();
+    void postNetBars_data();
+    void postNetBars();
 };
 
 void TstFormPrintText::employeeParams_data()
@@ -376,6 +387,164 @@ void TstFormPrintText::w3SetsNoBoxbWithoutFlags()
     R.SetKindOfEmployerNoneApply(false);
     for (const auto &[Name, Text] : W3Params(R))
         QVERIFY2(!Name.startsWith(QLatin1String("Boxb")), qPrintable(Name));
+}
+
+void TstFormPrintText::labelNameLine_data()
+{
+    QTest::addColumn<QString>("First");
+    QTest::addColumn<QString>("Last");
+    QTest::addColumn<QString>("Expected");
+    QTest::newRow("short") << "Ann"
+                           << "Lee"
+                           << "Ann Lee";
+    QTest::newRow("no name is one blank") << ""
+                                          << ""
+                                          << " ";
+    QTest::newRow("last name only") << ""
+                                    << "Lee"
+                                    << " Lee";
+    QTest::newRow("15 letters keep their blank") << "Maximilianus123"
+                                                 << "Lee"
+                                                 << "Maximilianus123 Lee";
+    QTest::newRow("16 letters lose the blank") << "Maximilianus1234"
+                                               << "Lee"
+                                               << "Maximilianus1234Lee";
+    QTest::newRow("17 letters are cut to 16") << "Maximilianus12345"
+                                              << "Lee"
+                                              << "Maximilianus1234Lee";
+    QTest::newRow("whole line cut to 31") << "Maximilianus123"
+                                          << "Vanderbiltworthington"
+                                          << "Maximilianus123 Vanderbiltworth";
+    QTest::newRow("blanks count as they stand") << "Ann  "
+                                                << "Lee"
+                                                << "Ann   Lee";
+}
+
+void TstFormPrintText::labelNameLine()
+{
+    QFETCH(QString, First);
+    QFETCH(QString, Last);
+    QFETCH(QString, Expected);
+    QCOMPARE(LabelNameLine(First, Last), Expected);
+}
+
+void TstFormPrintText::labelBarCodeDigits_data()
+{
+    QTest::addColumn<QString>("CityStateZip");
+    QTest::addColumn<QString>("Digits");
+    QTest::newRow("ZIP+4") << "DALLAS TX 75001-1234"
+                           << "750011234";
+    QTest::newRow("ZIP+4 alone") << "75001-1234"
+                                 << "750011234";
+    QTest::newRow("5-digit ZIP") << "DALLAS TX 75001"
+                                 << "";
+    QTest::newRow("ZIP+4 not at the end") << "75001-1234 DALLAS"
+                                          << "";
+    QTest::newRow("trailing blank") << "DALLAS TX 75001-1234 "
+                                    << "";
+    QTest::newRow("extension left blank") << "DALLAS TX 75001-    "
+                                          << "";
+    QTest::newRow("nine digits without hyphen") << "DALLAS TX 750011234"
+                                                << "";
+    QTest::newRow("hyphen misplaced") << "DALLAS TX 7500-11234"
+                                      << "";
+    QTest::newRow("letter in the ZIP") << "DALLAS TX 7500A-1234"
+                                       << "";
+    QTest::newRow("too short") << "5001-1234"
+                               << "";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TstFormPrintText::labelBarCodeDigits()
+{
+    QFETCH(QString, CityStateZip);
+    QFETCH(QString, Digits);
+    QCOMPARE(LabelBarCodeDigits(CityStateZip), Digits);
+}
+
+void TstFormPrintText::labelLinesOfARecord()
+{
+    EmployeeRecord R = Sample();
+    R.SetStreetAddress(QStringLiteral("12 Main St"));
+    R.SetCity(QStringLiteral("Elsewhere"));
+    R.SetZipCode(QStringLiteral("99999"));
+    R.SetCityStateZip(QStringLiteral("Dallas TX 75001-1234"));
+    const TLabelLines Lines = LabelLines(R);
+    QCOMPARE(Lines.Name, QStringLiteral("Ann Lee"));
+    QCOMPARE(Lines.Street, QStringLiteral("12 Main St"));
+    // The derived last line is what the label shows, not the city and ZIP boxes.
+    QCOMPARE(Lines.CityStateZip, QStringLiteral("Dallas TX 75001-1234"));
+    QCOMPARE(Lines.BarCodeDigits, QStringLiteral("750011234"));
+    QVERIFY(Lines.HasBarCode());
+    QVERIFY(!LabelLines(EmployeeRecord()).HasBarCode());
+    QCOMPARE(LabelLines(EmployeeRecord()).Name, QStringLiteral(" "));
+}
+
+void TstFormPrintText::postNetCheckDigit_data()
+{
+    QTest::addColumn<QString>("Digits");
+    QTest::addColumn<int>("Check");
+    QTest::newRow("USPS example") << "123456789" << 5;
+    QTest::newRow("sum a multiple of ten") << "550000000" << 0;
+    QTest::newRow("ZIP+4") << "750011234" << 7;
+    QTest::newRow("5 digits") << "75001" << 7;
+    QTest::newRow("not digits") << "75001-1234" << -1;
+}
+
+void TstFormPrintText::postNetCheckDigit()
+{
+    QFETCH(QString, Digits);
+    QFETCH(int, Check);
+    QCOMPARE(PostNetCheckDigit(Digits), Check);
+}
+
+void TstFormPrintText::postNetBars_data()
+{
+    QTest::addColumn<QString>("Digits");
+    QTest::addColumn<QString>("Bars"); // 1 tall, 0 short
+    // Written from the USPS table: weights 7 4 2 1 0, and 0 is 7 + 4.
+    QTest::newRow("every digit") << "0123456789"
+                                 << "1"
+                                    "11000"
+                                    "00011"
+                                    "00101"
+                                    "00110"
+                                    "01001"
+                                    "01010"
+                                    "01100"
+                                    "10001"
+                                    "10010"
+                                    "10100"
+                                    "01010" // check digit 5
+                                    "1";
+    QTest::newRow("ZIP+4, 52 bars") << "750011234"
+                                    << "1"
+                                       "10001"
+                                       "01010"
+                                       "11000"
+                                       "11000"
+                                       "00011"
+                                       "00011"
+                                       "00101"
+                                       "00110"
+                                       "01001"
+                                       "10001" // check digit 7
+                                       "1";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("not digits") << "7500I"
+                                << "";
+}
+
+void TstFormPrintText::postNetBars()
+{
+    QFETCH(QString, Digits);
+    QFETCH(QString, Bars);
+    QString Got;
+    for (const bool Tall : PostNetBars(Digits))
+        Got += Tall ? QLatin1Char('1') : QLatin1Char('0');
+    QCOMPARE(Got, Bars);
 }
 
 QMRK_TEST_MAIN(TstFormPrintText)

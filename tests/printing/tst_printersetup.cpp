@@ -21,12 +21,14 @@
 #include "TRvProject.h"
 #include "TScriptedInteraction.h"
 #include "TSnapshotReader.h"
+#include "TW2LabelPrinting.h"
 #include "TW2Printing.h"
 #include "TW3Printing.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QImage>
@@ -259,6 +261,8 @@ private Q_SLOTS:
     void cliPrintsOnAQueue_data();
     void cliPrintsOnAQueue();
     void cliListsThePrinters();
+    void cliPrintsLabelsOnTheStoredQueue();
+    void perEmployeeCopiesAreWholeFormsEvenWithDataOnly();
 
     void dataOnlyCopyAIsMovedByTheOffsets();
 };
@@ -803,6 +807,9 @@ void TstPrinterSetup::storedSettingsReachTheJob_data()
     QTest::newRow("W-2 Copy A, 3 copies not collated") << "ssa"
                                                        << "US Letter" << 2 << 0 << false << 3 << "Letter"
                                                        << "one-sided";
+    QTest::newRow("labels, Letter from a tray, 2 copies") << "labels"
+                                                          << "US Letter" << 1 << 0 << false << 2 << "Letter"
+                                                          << "one-sided";
 }
 
 void TstPrinterSetup::storedSettingsReachTheJob()
@@ -839,6 +846,12 @@ void TstPrinterSetup::storedSettingsReachTheJob()
         TW3Printing Printing(Project);
         ToPrinter(Printing.RptFormW3);
         Printed = Printing.Print(TFormsFixture::SampleEmployer());
+    } else if (Run == QLatin1String("labels")) {
+        TEmployeeListPrintSource Source(
+            TFormsFixture::SampleEmployer(), TFormsFixture::Employees({ QStringLiteral("Ann Adams") }));
+        TW2LabelPrinting Labels;
+        ToPrinter(Labels.RptW2Labels);
+        Printed = Labels.Print(Source);
     } else {
         TEmployeeListPrintSource Source(TFormsFixture::SampleEmployer(),
             TFormsFixture::Employees({ QStringLiteral("Ann Adams"), QStringLiteral("Bob Baker") }));
@@ -985,6 +998,61 @@ void TstPrinterSetup::cliListsThePrinters()
     QCOMPARE(Out, Expected);
     QVERIFY(Out.contains(QLatin1String("Office (default)\n  Paper sizes:\n")));
     QVERIFY(Out.contains(QLatin1String("\nPDF\n")));
+}
+
+void TstPrinterSetup::cliPrintsLabelsOnTheStoredQueue()
+{
+    REQUIRE_SERVER();
+    CancelOfficeJobs();
+    Store(Seven(QStringLiteral("Office"), QString(), QString(), 2));
+    TFormsFixture Company;
+    Company.WriteCompany(
+        TFormsFixture::SampleEmployer(), TFormsFixture::Employees({ QStringLiteral("Ann Adams") }));
+    QString Out, Err;
+    const int Code
+        = RunCli({ QStringLiteral("labels"), QStringLiteral("--printer"), Company.W2Path() }, &Out, &Err);
+    QVERIFY2(Code == 0, qPrintable(Out + Err));
+    QCOMPARE(Out, QStringLiteral("Printed on Office\n"));
+    const QString Jobs = OfficeJobs();
+    QVERIFY2(Jobs.count(QLatin1String("job-name (")) == 1, qPrintable(Jobs));
+    QVERIFY2(Jobs.contains(QLatin1String("copies (integer) = 2\n")), qPrintable(Jobs));
+    CancelOfficeJobs();
+    // A queue that is not installed refuses the run before anything is printed.
+    QCOMPARE(RunCli({ QStringLiteral("labels"), QStringLiteral("--printer"), QStringLiteral("Gone"),
+                        Company.W2Path() },
+                 &Out, &Err),
+        1);
+    QVERIFY2(Err.contains(QLatin1String("Gone")), qPrintable(Err));
+    QCOMPARE(int(OfficeJobs().count(QLatin1String("job-name ("))), 0);
+}
+
+// The copies of --per-employee are handed to the employees as files: the
+// whole form, whatever Print Setup says about printed forms.
+void TstPrinterSetup::perEmployeeCopiesAreWholeFormsEvenWithDataOnly()
+{
+    QMRK_REQUIRE_TOOL(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+        "pdftotext (poppler-utils) is not installed");
+    TFormsFixture Company;
+    Company.WriteCompany(
+        TFormsFixture::SampleEmployer(), TFormsFixture::Employees({ QStringLiteral("Ann Adams") }));
+    QVariantHash Values = Seven(QString(), QString(), QString());
+    Values.insert(QStringLiteral("DataOnly"), 1);
+    Values.insert(QStringLiteral("OffsetX"), 30);
+    Values.insert(QStringLiteral("OffsetY"), -20);
+    Store(Values);
+    QTemporaryDir Dir;
+    QString Out, Err;
+    QCOMPARE(RunCli({ QStringLiteral("print"), QStringLiteral("--form"), QStringLiteral("employee"),
+                        QStringLiteral("--per-employee"), Dir.path(), Company.W2Path() },
+                 &Out, &Err),
+        0);
+    const QStringList Files = QDir(Dir.path()).entryList({ QStringLiteral("*.pdf") });
+    QCOMPARE(Files.size(), 1);
+    const QList<TWord> Copy = Words(Dir.filePath(Files.first()));
+    for (const QString &Caption : { QStringLiteral("Wages,"), QStringLiteral("OMB") })
+        QVERIFY2(std::any_of(Copy.begin(), Copy.end(),
+                     [&Caption](const TWord &Word) { return Word.Text == Caption; }),
+            qPrintable(Caption));
 }
 
 void TstPrinterSetup::dataOnlyCopyAIsMovedByTheOffsets()

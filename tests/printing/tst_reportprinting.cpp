@@ -4,6 +4,7 @@
 #include "TBaseReport.h"
 #include "TCupsPrinterCatalog.h"
 #include "TCupsTestServer.h"
+#include "TEmployeeListPrintSource.h"
 #include "TFrmReportPreview.h"
 #include "TPrintingTestData.h"
 #include "TReportInteraction.h"
@@ -14,6 +15,7 @@
 #include "TScriptedInteraction.h"
 #include "TSnapshotReader.h"
 #include "TSnapshotWriter.h"
+#include "TW2LabelPrinting.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -181,6 +183,7 @@ private Q_SLOTS:
     void aJobThePrinterRefusesIsReported();
     void aRunToThePrinter();
     void printingFromThePreview();
+    void labelsReachPaperWithoutOutlines();
 };
 
 void TstReportPrinting::initTestCase()
@@ -433,3 +436,44 @@ void TstReportPrinting::printingFromThePreview()
 
 QMRK_GUI_TEST_MAIN(TstReportPrinting)
 #include "tst_reportprinting.moc"
+
+void TstReportPrinting::labelsReachPaperWithoutOutlines()
+{
+    TPrinterChoice Choice;
+    Choice.Choice.Destination = TReportDest::Printer;
+    Choice.Choice.Job.PrinterName = QStringLiteral("PDF");
+    TW2LabelPrinting Labels;
+    Labels.RptW2Labels.SystemPrinter.Title = UniqueTitle(QStringLiteral("labels"));
+    Choice.Choice.Job.Title = Labels.RptW2Labels.SystemPrinter.Title;
+    FTitles << Choice.Choice.Job.Title;
+    EmployeeRecord Employee;
+    Employee.SetFirstName(QStringLiteral("Ann"));
+    Employee.SetLastName(QStringLiteral("Lee"));
+    Employee.SetStreetAddress(QStringLiteral("12 Elm Street"));
+    Employee.SetCityStateZip(QStringLiteral("DALLAS TX 75001-1234"));
+    TEmployeeListPrintSource Source(EmployerRecord(), { Employee });
+    QVERIFY(Labels.Print(Source));
+    QTRY_COMPARE_WITH_TIMEOUT(Landed(Choice.Choice.Job.Title).size(), 1, 90000);
+    const QString File = Landed(Choice.Choice.Job.Title).first();
+    QCOMPARE(PageCount(File), 1);
+    const QImage Page = Picture(File, 1);
+    QCOMPARE(Page.size(), QSize(612, 792));
+    // Any trace of grey counts: a hairline is faint at 72 dots per inch.
+    const auto InkIn = [&Page](double X1, double Y1, double X2, double Y2) {
+        int Ink = 0;
+        for (int Y = qRound(Y1 * 72); Y <= qRound(Y2 * 72); ++Y)
+            for (int X = qRound(X1 * 72); X <= qRound(X2 * 72); ++X)
+                Ink += qGray(Page.pixel(X, Y)) < 250;
+        return Ink;
+    };
+    // The address and its bar code on the first label.
+    QVERIFY(InkIn(0.3, 0.75, 1.5, 1.2) > 0);
+    QVERIFY(InkIn(0.3, 1.2, 2.6, 1.32) > 0);
+    // No outline edges: the straight parts of every label's top edge and the
+    // bottom edge of the last row.
+    for (int Row = 0; Row <= 10; ++Row)
+        for (int Column = 0; Column < 3; ++Column) {
+            const double Left = 0.188 + Column * 2.75, Top = 0.5 + Row;
+            QCOMPARE(InkIn(Left + 0.3, Top - 0.02, Left + 2.3, Top + 0.02), 0);
+        }
+}
