@@ -4,6 +4,7 @@
 #include "CompanyFiles.h"
 #include "TCliPrint.h"
 #include "TCliReport.h"
+#include "TCliTransfer.h"
 #include "TCompanyDump.h"
 #include "TEFW2Batch.h"
 #include "TextUtils.h"
@@ -36,6 +37,8 @@ int TCli::Run(const QStringList &Args)
         return TCliReport(FOut, FErr).Run(Args.mid(2));
     if (Command == QLatin1String("print"))
         return TCliPrint(FOut, FErr).Run(Args.mid(2), ProgramDir());
+    if (Command == QLatin1String("transfer"))
+        return TCliTransfer(FOut, FErr).Run(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -49,7 +52,7 @@ int TCli::Help()
             "  --help       show this text\n"
             "  --version    show the program's version\n"
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
-         << "\n"
+         << TCliTransfer::HelpText() << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
@@ -81,6 +84,8 @@ bool TCli::CommandHelp(const QString &Command)
         Text = TCliReport::HelpText();
     else if (Command == QLatin1String("print"))
         Text = TCliPrint::HelpText();
+    else if (Command == QLatin1String("transfer"))
+        Text = TCliTransfer::HelpText();
     else
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"
