@@ -19,6 +19,7 @@
 #include "TFrmEFW2.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmTransfer.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TFrmWelcome.h"
@@ -579,7 +580,8 @@ void TFrmMain::MnuTransferClick()
 {
     if (MnuClose->isEnabled())
         MnuCloseClick();
-    NotAvailableYet();
+    TFrmTransfer Window(this);
+    Window.exec();
 }
 
 void TFrmMain::MnuEFW2Click()

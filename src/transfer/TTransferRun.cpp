@@ -177,7 +177,12 @@ void TTransferRun::Transfer(const QString &Name, TTransferOutcome &Outcome)
         QFile::remove(StagedW3);
         throw;
     }
-    OnFile(NewW2, [&] { CommitStagedPair(StagedW2, StagedW3, NewW2); });
+    try {
+        CommitStagedPair(StagedW2, StagedW3, NewW2);
+    } catch (const ECopyFileException &Error) {
+        throw TTransferFailure { QStringLiteral("cannot put the new %1 and %2 in place: %3")
+                                     .arg(NewW2, QFileInfo(NewW3).fileName(), Error.Reason()) };
+    }
     Outcome.Employees = int(Employees.size() / EmployeeLayout::RecSize);
 }
 
