@@ -14,6 +14,7 @@
 #include "TFrmMain.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
+#include "TFrmTransfer.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
@@ -740,10 +741,17 @@ void TstFrmMain::transferClosesTheOpenFile()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
+    bool CompanyOpenMeanwhile = true;
+    WhenModal<TFrmTransfer>([&](TFrmTransfer *Window) {
+        CompanyOpenMeanwhile = Data->CompanyFileOpen;
+        QTest::mouseClick(Window->BtnCancel, Qt::LeftButton);
+    });
     Main->MnuTransfer->trigger();
+    QVERIFY(!CompanyOpenMeanwhile);
     QVERIFY(!Data->CompanyFileOpen);
     QVERIFY(!FileCommandsEnabled());
-    QCOMPARE(Person->MessageTexts(), QStringList({ "This command is not available yet." }));
+    QVERIFY(Main->MnuTransfer->isEnabled());
+    QCOMPARE(Person->MessageTexts(), QStringList());
 }
 
 void TstFrmMain::commandsNotYetAvailable()
