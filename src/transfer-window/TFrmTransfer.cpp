@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,7 +26,6 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -127,7 +127,7 @@ void TFrmTransfer::CreateControls()
     Path->setAccessibleName(QStringLiteral("Path to %1 data files").arg(LastYear()));
     BtnBrowse = MakeButton(this, "BtnBrowse", QStringLiteral("&Browse"));
     BtnHelp = MakeButton(this, "BtnHelp", QString());
-    BtnHelp->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
+    BtnHelp->setIcon(QIcon(QStringLiteral(":/icons/help.svg")));
     BtnHelp->setToolTip(QStringLiteral("Form Help"));
     BtnHelp->setAccessibleName(QStringLiteral("Form Help"));
     auto *PathRow = new QHBoxLayout;
