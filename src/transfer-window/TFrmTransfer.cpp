@@ -232,8 +232,12 @@ void TFrmTransfer::BtnOkClick()
     BtnSelectAll->setEnabled(true);
     LblTransferred->setVisible(true);
     const QString DataDir = TAppGlobals::Instance().DataDir;
-    for (const QString &Name : TTransferRun::LastYearFiles(Folder))
-        FileListBox->addItem(TTransferRun::CompanyExists(DataDir, Name) ? QLatin1Char('*') + Name : Name);
+    for (const QString &Name : TTransferRun::LastYearFiles(Folder)) {
+        auto *Item = new QListWidgetItem(
+            TTransferRun::CompanyExists(DataDir, Name) ? QLatin1Char('*') + Name : Name, FileListBox);
+        // The name itself, so a file whose name begins with '*' is not cut.
+        Item->setData(Qt::UserRole, Name);
+    }
 }
 
 QString TFrmTransfer::SelectionText() const
@@ -303,7 +307,7 @@ void TFrmTransfer::TransferSelected()
     QStringList Names;
     for (int Row = 0; Row < FileListBox->count(); ++Row)
         if (const QListWidgetItem *Item = FileListBox->item(Row); Item->isSelected())
-            Names.append(Item->text().startsWith(QLatin1Char('*')) ? Item->text().mid(1) : Item->text());
+            Names.append(Item->data(Qt::UserRole).toString());
     TTransferRun Run(FFromFolder, TAppGlobals::Instance().DataDir, ChkNoOverwrite->isChecked());
     const int Transferred = Run.Run(
         Names,
