@@ -95,6 +95,7 @@ private Q_SLOTS:
     void transferOfOneFile();
     void failingCompanyInTheMiddle();
     void escapeClosesOnlyWhenCancelCan();
+    void aNameBeginningWithAStarKeepsIt();
 };
 
 void TstFrmTransfer::initTestCase()
@@ -432,6 +433,18 @@ void TstFrmTransfer::escapeClosesOnlyWhenCancelCan()
     Window->BtnCancel->setEnabled(true);
     QTest::keyClick(Window->FileListBox, Qt::Key_Escape);
     QVERIFY(!Window->isVisible());
+}
+
+void TstFrmTransfer::aNameBeginningWithAStarKeepsIt()
+{
+    WriteOldCompany(Old(), QStringLiteral("*ODD.W324"), QStringLiteral("*ODD.W224"), 2);
+    Open();
+    ChooseFolder(Old());
+    QCOMPARE(ItemTexts(Window->FileListBox), QStringList({ "*ODD.W324" }));
+    QTest::mouseClick(Window->BtnSelectAll, Qt::LeftButton);
+    QTest::mouseClick(Window->BtnTransfer, Qt::LeftButton);
+    QCOMPARE(Window->StatusText->text(), QStringLiteral(" 1 file selected - 1 file transferred"));
+    QCOMPARE(FilesIn(New()), QStringList({ "*ODD.W225", "*ODD.W325" }));
 }
 
 QMRK_GUI_TEST_MAIN(TstFrmTransfer)
