@@ -24,6 +24,7 @@
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
 #include "TFrmPrinterSetup.h"
+#include "TFrmTransfer.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TFrmWelcome.h"
@@ -369,11 +370,6 @@ void TFrmMain::MnuAboutClick()
     About.exec();
 }
 
-void TFrmMain::NotAvailableYet()
-{
-    MsgBox(QStringLiteral("This command is not available yet."), AppTitle(), MsgFlag::IconInformation);
-}
-
 void TFrmMain::EnableMenuItems(bool EnableIt)
 {
     for (QAction *Item : { MnuSaveAs, MnuBackup, MnuRestore, MnuClose, MnuPrintLabels, MnuEFW2, MnuPassword })
@@ -615,7 +611,8 @@ void TFrmMain::MnuTransferClick()
 {
     if (MnuClose->isEnabled())
         MnuCloseClick();
-    NotAvailableYet();
+    TFrmTransfer Window(this);
+    Window.exec();
 }
 
 void TFrmMain::MnuEFW2Click()

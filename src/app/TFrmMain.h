@@ -101,7 +101,6 @@ private:
     QToolButton *AddButton(const char *Name, const QString &Hint, const QString &Icon, QAction *Command);
     void FormShow();
     bool Shutdown();
-    void NotAvailableYet();
     void RestoreCurrentFolder();
     // Closes the pair, runs Copy, runs BeforeReopen and reopens the pair
     // (CurrentW2File) without the password prompt, also when Copy raised; the

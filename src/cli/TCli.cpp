@@ -6,6 +6,7 @@
 #include "TCliPrint.h"
 #include "TCliPrinters.h"
 #include "TCliReport.h"
+#include "TCliTransfer.h"
 #include "TCompanyDump.h"
 #include "TEFW2Batch.h"
 #include "TextUtils.h"
@@ -42,6 +43,8 @@ int TCli::Run(const QStringList &Args)
         return TCliPrinters(FOut).Run(Args.mid(2), FErr);
     if (Command == QLatin1String("labels"))
         return TCliLabels(FOut, FErr).Run(Args.mid(2));
+    if (Command == QLatin1String("transfer"))
+        return TCliTransfer(FOut, FErr).Run(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -57,7 +60,7 @@ int TCli::Help()
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
          << TCliPrinters::HelpText()
          << TCliLabels::HelpText()
-         << "\n"
+         << TCliTransfer::HelpText() << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
@@ -93,6 +96,8 @@ bool TCli::CommandHelp(const QString &Command)
         Text = TCliPrinters::HelpText();
     else if (Command == QLatin1String("labels"))
         Text = TCliLabels::HelpText();
+    else if (Command == QLatin1String("transfer"))
+        Text = TCliTransfer::HelpText();
     else
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"

@@ -30,7 +30,8 @@ namespace {
 // Undoes the rename of the new employee file: the old one (Aside, or none
 // when OldExisted is false) takes its place again. Raises the copy error,
 // naming the mixed pair, when even that fails.
-void PutBackEmployeeFile(const QString &ToW2, const QString &Aside, bool OldExisted, const QString &Failure)
+void PutBackEmployeeFile(
+    const QString &ToW2, const QString &Aside, bool OldExisted, const ECopyFileException &Failure)
 {
     try {
         if (OldExisted)
@@ -39,35 +40,29 @@ void PutBackEmployeeFile(const QString &ToW2, const QString &Aside, bool OldExis
             RaiseCopyError(QStringLiteral("cannot remove the new employee file"));
     } catch (const ECopyFileException &) {
         CopyFailed = true;
-        throw ECopyFileException(Failure
-            + TildeToCR(QStringLiteral("~~%1 now holds the new employee file but %2 the old employer file.")
-                            .arg(ToW2, W3FileFor(ToW2))));
+        const QString Mixed
+            = QStringLiteral("%1 now holds the new employee file but %2 the old employer file.")
+                  .arg(ToW2, W3FileFor(ToW2));
+        throw ECopyFileException(Failure.Message() + TildeToCR(QStringLiteral("~~")) + Mixed,
+            Failure.Reason() + QStringLiteral("; ") + Mixed);
     }
 }
 
 } // namespace
 
-void CopyCompanyPair(const QString &FromW2, const QString &ToW2)
+void CommitStagedPair(const QString &NewW2, const QString &NewW3, const QString &ToW2)
 {
-    CopyFailed = false;
-    const QString FromW3 = W3FileFor(FromW2);
     const QString ToW3 = W3FileFor(ToW2);
-    CheckCopySource(FromW2);
-    CheckCopySource(FromW3);
-    CheckCopyTarget(ToW2);
-    CheckCopyTarget(ToW3);
     const bool OldExisted = QFileInfo::exists(ToW2);
-    QString NewW2, NewW3, Aside;
+    QString Aside;
     try {
-        NewW2 = StageFileCopy(FromW2, ToW2);
-        NewW3 = StageFileCopy(FromW3, ToW3);
         if (OldExisted)
             Aside = StageFileCopy(ToW2, ToW2);
         CommitStagedCopy(NewW2, ToW2);
         try {
             CommitStagedCopy(NewW3, ToW3);
         } catch (const ECopyFileException &Error) {
-            PutBackEmployeeFile(ToW2, Aside, OldExisted, Error.Message());
+            PutBackEmployeeFile(ToW2, Aside, OldExisted, Error);
             throw;
         }
     } catch (...) {
@@ -79,4 +74,24 @@ void CopyCompanyPair(const QString &FromW2, const QString &ToW2)
     }
     if (!Aside.isEmpty())
         QFile::remove(Aside);
+}
+
+void CopyCompanyPair(const QString &FromW2, const QString &ToW2)
+{
+    CopyFailed = false;
+    const QString FromW3 = W3FileFor(FromW2);
+    const QString ToW3 = W3FileFor(ToW2);
+    CheckCopySource(FromW2);
+    CheckCopySource(FromW3);
+    CheckCopyTarget(ToW2);
+    CheckCopyTarget(ToW3);
+    const QString NewW2 = StageFileCopy(FromW2, ToW2);
+    QString NewW3;
+    try {
+        NewW3 = StageFileCopy(FromW3, ToW3);
+    } catch (...) {
+        QFile::remove(NewW2);
+        throw;
+    }
+    CommitStagedPair(NewW2, NewW3, ToW2);
 }

@@ -24,6 +24,11 @@ QString W3FileFor(const QString &W2File);
 // ECopyFileException with the system's reason; the target pair is then as it
 // was, and no temporary file is left.
 void CopyCompanyPair(const QString &FromW2, const QString &ToW2);
+// The last step of replacing a pair: NewW2 and NewW3, complete files staged
+// beside ToW2 and its W3FileFor, take their places as CopyCompanyPair's
+// copies do, the employee file first. On failure raises ECopyFileException
+// with the target pair as it was and the staged files removed.
+void CommitStagedPair(const QString &NewW2, const QString &NewW3, const QString &ToW2);
 // The most records each file of the pair holds: the employer file one, but
 // room for more was always given; the employee file the program's limit.
 inline constexpr int MaxEmployerRecords = 1000;

@@ -228,7 +228,8 @@ void RaiseCopyError(const QString &Reason)
     CopyFailed = true;
     // The misspelling is the message the program has always shown.
     throw ECopyFileException(
-        TildeToCR(QStringLiteral("The following error occured during the copy file process:~") + Reason));
+        TildeToCR(QStringLiteral("The following error occured during the copy file process:~") + Reason),
+        Reason);
 }
 
 void CopyFileChecked(const QString &Source, const QString &Dest, bool FailIfExists)
@@ -272,6 +273,27 @@ QString StageFileCopy(const QString &Source, const QString &Dest)
     }
     int Error = ::fchmod(To, Info.st_mode & 07777) == 0 ? CopyDescriptor(From, To) : errno;
     ::close(From);
+    if (::close(To) != 0 && Error == 0)
+        Error = errno;
+    if (Error != 0) {
+        ::unlink(Template.constData());
+        RaiseCopyError(SystemReason(Error));
+    }
+    return QFile::decodeName(Template);
+}
+
+QString StageNewFile(const QByteArray &Bytes, const QString &Dest)
+{
+    QByteArray Template = QFile::encodeName(Dest) + ".new-XXXXXX";
+    const int To = ::mkostemp(Template.data(), O_CLOEXEC);
+    if (To < 0)
+        RaiseCopyError(SystemReason(errno));
+    // mkostemp makes the file private; a new company file gets what any new file of this user gets.
+    const mode_t Mask = ::umask(0);
+    ::umask(Mask);
+    int Error = ::fchmod(To, 0666 & ~Mask) == 0 ? WriteFully(To, Bytes.constData(), Bytes.size(), 0) : errno;
+    if (Error == 0 && ::fsync(To) != 0)
+        Error = errno;
     if (::close(To) != 0 && Error == 0)
         Error = errno;
     if (Error != 0) {

@@ -30,6 +30,9 @@ void CheckCopySource(const QString &Source);
 void CheckCopyTarget(const QString &Dest);
 QString StageFileCopy(const QString &Source, const QString &Dest);
 void CommitStagedCopy(const QString &Staged, const QString &Dest);
+// Writes Bytes into a new file beside Dest, every byte on the disk, and returns its path, for
+// CommitStagedCopy; Dest is not touched, and a failed write leaves no file behind. Raises the copy error.
+QString StageNewFile(const QByteArray &Bytes, const QString &Dest);
 
 // Flushes the folder holding Path, so a rename in it survives a power loss;
 // on file systems that refuse it the rename stands all the same.

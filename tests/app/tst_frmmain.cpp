@@ -18,6 +18,7 @@
 #include "TFrmPassword.h"
 #include "TFrmPrinterSetup.h"
 #include "TFrmReportPreview.h"
+#include "TFrmTransfer.h"
 #include "TFrmW2.h"
 #include "TFrmW3.h"
 #include "TMaskedEdit.h"
@@ -180,7 +181,6 @@ private Q_SLOTS:
     void vanishedRecentFileIsReported();
     void exitStoresTheRecentList();
     void transferClosesTheOpenFile();
-    void commandsNotYetAvailable();
     void printSetupOpensThePrinterSetupWindow();
     void irsInstructions_data();
     void irsInstructions();
@@ -756,22 +756,17 @@ void TstFrmMain::transferClosesTheOpenFile()
 {
     const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
     Start({ Path });
+    bool CompanyOpenMeanwhile = true;
+    WhenModal<TFrmTransfer>([&](TFrmTransfer *Window) {
+        CompanyOpenMeanwhile = Data->CompanyFileOpen;
+        QTest::mouseClick(Window->BtnCancel, Qt::LeftButton);
+    });
     Main->MnuTransfer->trigger();
+    QVERIFY(!CompanyOpenMeanwhile);
     QVERIFY(!Data->CompanyFileOpen);
     QVERIFY(!FileCommandsEnabled());
-    QCOMPARE(Person->MessageTexts(), QStringList({ "This command is not available yet." }));
-}
-
-void TstFrmMain::commandsNotYetAvailable()
-{
-    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
-    Start({ Path });
-    const QList<QAction *> Later = {};
-    for (QAction *Item : Later)
-        Item->trigger();
-    QCOMPARE(Person->MessageTexts(),
-        QStringList(Later.size(), QStringLiteral("This command is not available yet.")));
-    QVERIFY(Data->CompanyFileOpen);
+    QVERIFY(Main->MnuTransfer->isEnabled());
+    QCOMPARE(Person->MessageTexts(), QStringList());
 }
 
 void TstFrmMain::printSetupOpensThePrinterSetupWindow()
