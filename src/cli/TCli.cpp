@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "CompanyFiles.h"
+#include "TCliCsv.h"
 #include "TCliPrint.h"
 #include "TCliReport.h"
 #include "TCompanyDump.h"
@@ -36,6 +37,10 @@ int TCli::Run(const QStringList &Args)
         return TCliReport(FOut, FErr).Run(Args.mid(2));
     if (Command == QLatin1String("print"))
         return TCliPrint(FOut, FErr).Run(Args.mid(2), ProgramDir());
+    if (Command == QLatin1String("import"))
+        return TCliCsv(FOut, FErr).Import(Args.mid(2));
+    if (Command == QLatin1String("export"))
+        return TCliCsv(FOut, FErr).Export(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -49,7 +54,7 @@ int TCli::Help()
             "  --help       show this text\n"
             "  --version    show the program's version\n"
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
-         << "\n"
+         << TCliCsv::HelpText() << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
@@ -81,6 +86,8 @@ bool TCli::CommandHelp(const QString &Command)
         Text = TCliReport::HelpText();
     else if (Command == QLatin1String("print"))
         Text = TCliPrint::HelpText();
+    else if (Command == QLatin1String("import") || Command == QLatin1String("export"))
+        Text = TCliCsv::HelpText();
     else
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"
