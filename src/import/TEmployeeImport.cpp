@@ -341,7 +341,7 @@ void TEmployeeImport::Check()
     for (const TRow &Row : FRows)
         CheckRow(Row);
     CheckDuplicates();
-    if (FRows.isEmpty())
+    if (FRows.isEmpty() && FFileProblems.isEmpty())
         AddProblem(0, -1, QString(), QStringLiteral("The file holds no employees."));
     const qsizetype Total = FExisting.size() - (ReplacesFirstRecord() ? 1 : 0) + FRows.size();
     if (Total > MaxEmployeeRecords)

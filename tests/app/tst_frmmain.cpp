@@ -323,6 +323,12 @@ void TstFrmMain::menuItems_data()
     QTest::newRow("close") << "MnuClose"
                            << "&Close Employer File"
                            << "Ctrl+F4" << 0;
+    QTest::newRow("import employees") << "MnuImportEmployees"
+                                      << "&Import Employees ..."
+                                      << "" << 0;
+    QTest::newRow("export employees") << "MnuExportEmployees"
+                                      << "E&xport Employees ..."
+                                      << "" << 0;
     QTest::newRow("print setup") << "MnuPrintSetup"
                                  << "Print &Setup"
                                  << "" << 7;
