@@ -392,6 +392,8 @@ bool TEmployeeImport::PutValue(QByteArray &Record, int Field, const QString &Cel
         QString Text = Cell;
         if (!ReadText(Def, Text, Message))
             return false;
+        // No character of a longer default is left behind the new text.
+        Record.replace(Def.Offset, Def.Size(), QByteArray(Def.Size(), '\0'));
         WriteStr(Record, Def, Text);
         return true;
     }
