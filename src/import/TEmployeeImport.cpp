@@ -338,9 +338,13 @@ void TEmployeeImport::Check()
         return;
     }
     CheckHeader();
-    for (const TRow &Row : FRows)
-        CheckRow(Row);
-    CheckDuplicates();
+    // Until every column is mapped or left out the rows cannot be judged:
+    // each would only repeat that its state or its wages are missing.
+    if (FProblems.size() == FFileProblems.size()) {
+        for (const TRow &Row : FRows)
+            CheckRow(Row);
+        CheckDuplicates();
+    }
     if (FRows.isEmpty() && FFileProblems.isEmpty())
         AddProblem(0, -1, QString(), QStringLiteral("The file holds no employees."));
     const qsizetype Total = FExisting.size() - (ReplacesFirstRecord() ? 1 : 0) + FRows.size();

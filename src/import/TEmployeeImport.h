@@ -43,7 +43,8 @@ public:
     // enters (the address line is derived, box 9 is not entered).
     static QList<int> MappableFields();
 
-    // Builds and checks every row again.
+    // Builds and checks every row again; while a column is unmapped or a
+    // field named twice, only the header's problems are listed.
     void Check();
     const QList<TImportProblem> &Problems() const { return FProblems; }
     bool Ready() const { return FProblems.isEmpty() && !FRecords.isEmpty(); }
