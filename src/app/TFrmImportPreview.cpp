@@ -51,7 +51,7 @@ TFrmImportPreview::TFrmImportPreview(TEmployeeImport &Import, const QString &Fil
     connect(LstProblems, &QListWidget::currentRowChanged, this, &TFrmImportPreview::ProblemClicked);
     FillTable();
     ShowProblems();
-    resize(900, 560);
+    resize(1000, 560);
 }
 
 bool TFrmImportPreview::Execute(TEmployeeImport &Import, const QString &FileName, QWidget *Parent)
@@ -76,11 +76,17 @@ void TFrmImportPreview::FillTable()
             GrdRows->setItem(FirstDataRow + Row, Column, new QTableWidgetItem(FImport.Cell(Row, Column)));
     }
     GrdRows->resizeColumnsToContents();
+    // Narrow enough to show most columns of a payroll file at once; a
+    // drop-down shows the field names in full when it is opened.
+    for (int Column = 0; Column < Columns; ++Column)
+        GrdRows->setColumnWidth(Column, qBound(90, GrdRows->columnWidth(Column), 150));
 }
 
 QComboBox *TFrmImportPreview::MappingBox(int Column)
 {
     auto *Box = new QComboBox(GrdRows);
+    Box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Box->setMinimumContentsLength(6);
     Box->setObjectName(QStringLiteral("CmbColumn%1").arg(Column));
     Box->addItem(QStringLiteral("(not mapped)"), TEmployeeImport::Unmapped);
     Box->addItem(QStringLiteral("(ignore)"), TEmployeeImport::Ignored);
