@@ -59,6 +59,8 @@ QString Quoted(const QString &Cell)
 // The first character of Text that the company file cannot store; empty when all can be.
 QString UnstorableChar(const QString &Text)
 {
+    if (FromAnsi(ToAnsi(Text)) == Text)
+        return QString();
     for (qsizetype I = 0; I < Text.size(); ++I) {
         const qsizetype Size = Text[I].isHighSurrogate() && I + 1 < Text.size() ? 2 : 1;
         const QString Ch = Text.mid(I, Size);
@@ -71,8 +73,15 @@ QString UnstorableChar(const QString &Text)
 
 QString RefusedChar(const QString &Text, QLatin1String ValidChars)
 {
-    TCharSet Set;
-    ParseValidChars(ValidChars, Set);
+    // Parsed once per set: every row asks again.
+    static QHash<QString, TCharSet> Sets;
+    auto Found = Sets.find(ValidChars);
+    if (Found == Sets.end()) {
+        TCharSet Parsed;
+        ParseValidChars(ValidChars, Parsed);
+        Found = Sets.insert(ValidChars, Parsed);
+    }
+    const TCharSet &Set = *Found;
     for (const QChar Ch : Text)
         if (!CharInSet(Ch, Set))
             return QString(Ch);
