@@ -54,7 +54,8 @@ int TCli::Help()
             "  --help       show this text\n"
             "  --version    show the program's version\n"
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
-         << TCliCsv::HelpText() << "\n"
+         << TCliCsv::HelpText()
+         << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
@@ -92,7 +93,8 @@ bool TCli::CommandHelp(const QString &Command)
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"
          << Text << "\nExit status: 0 done, 1 a file could not be read or written, 2 wrong command line"
-         << (Command == QLatin1String("efw2") ? ", 3 the data was refused" : "") << ".\n";
+         << (Command == QLatin1String("efw2") ? ", 3 the data was refused" : "")
+         << (Command == QLatin1String("import") ? " (or the CSV file was refused)" : "") << ".\n";
     return true;
 }
 

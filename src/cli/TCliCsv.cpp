@@ -29,7 +29,8 @@ QString TCliCsv::HelpText()
                           "               add the employees of a CSV file to a company: the first row\n"
                           "               names the columns by the employee record's field names. Every\n"
                           "               row must pass the W-2 checks, or nothing is written and every\n"
-                          "               problem is printed as \"row N, Field: message\".\n"
+                          "               problem is printed as \"row N, Field: message\". A company with\n"
+                          "               a file password is refused.\n"
                           "  export --csv FILE PATH%1\n"
                           "               write every employee of a company to a CSV file (UTF-8).\n")
         .arg(W2FileExtension());
@@ -73,6 +74,11 @@ int TCliCsv::Import(const QStringList &Args)
         QString Problem;
         if (!Import.ReadCompany(W2File, Problem))
             return Fail(Problem);
+        // Only the program asks for the file password; without a display
+        // nobody can give it, and no one else may change the company.
+        if (!IsBlank(Import.Employer().FilePassword()))
+            return Fail(W2File
+                + QStringLiteral(": the company has a file password; import its employees in the program"));
         QByteArray Csv;
         if (!ReadRegularFile(CsvFile, MaxCsvSize, Csv, Problem))
             return Fail(CsvFile + QStringLiteral(": ") + Problem);

@@ -28,6 +28,8 @@ public:
     // The company given directly (tests, benchmarks).
     void SetCompany(const EmployerRecord &Employer, const QList<EmployeeRecord> &Employees);
 
+    const EmployerRecord &Employer() const { return FEmployer; }
+
     // Reads the CSV file's bytes and maps the columns by name; then Check().
     void Load(const QByteArray &Csv);
 

@@ -550,6 +550,8 @@ void TstCliDump::importExportCommandLine_data()
         << QStringList { "import", "--csv", "missing.csv", "Acme.W225" } << 1;
     QTest::newRow("import into a missing company")
         << QStringList { "import", "--csv", "in.csv", "None.W225" } << 1;
+    QTest::newRow("import into a company with a file password")
+        << QStringList { "import", "--csv", "in.csv", "Locked.W225" } << 1;
     QTest::newRow("export of a missing company")
         << QStringList { "export", "--csv", "out.csv", "None.W225" } << 1;
 }
@@ -559,6 +561,9 @@ void TstCliDump::importExportCommandLine()
     QFETCH(QStringList, Args);
     QFETCH(int, Code);
     MakeCsvCompany(FDir->path(), QStringLiteral("Acme"), { QByteArray(480, '\0') });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Locked.W325")),
+        { TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1234567").PutStr(593, "Qxyz") });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Locked.W225")), { QByteArray(480, '\0') });
     WriteCsv(Path(QStringLiteral("in.csv")), CsvHeader + "234567890,Bob,Ray,2 Elm,Town,IL,62702,100\r\n");
     for (int I = 2; I < Args.size(); ++I)
         if (Args[I] != QLatin1String("--csv") && Args[I] != QLatin1String("more"))
