@@ -295,11 +295,19 @@ void TEmployeeImport::Load(const QByteArray &Csv)
     Check();
 }
 
+// A column without a name and without values is what a spreadsheet leaves
+// after the last column it filled: it is left out.
 void TEmployeeImport::MapColumns()
 {
-    for (const QString &Header : FHeaders) {
-        const int Field = FieldIndex(Header.trimmed());
-        FColumnFields.append(Field >= 0 && IsNotEntered(Fields[Field]) ? Ignored : Field);
+    for (int Column = 0; Column < int(FHeaders.size()); ++Column) {
+        const QString Header = FHeaders[Column].trimmed();
+        const bool Empty = std::all_of(FRows.cbegin(), FRows.cend(),
+            [Column](const TRow &Row) { return Row.Fields.value(Column).trimmed().isEmpty(); });
+        const int Field = FieldIndex(Header);
+        if (Header.isEmpty() && Empty)
+            FColumnFields.append(Ignored);
+        else
+            FColumnFields.append(Field >= 0 && IsNotEntered(Fields[Field]) ? Ignored : Field);
     }
 }
 
@@ -369,7 +377,10 @@ void TEmployeeImport::CheckHeader()
     QHash<int, int> FirstColumn;
     for (int Column = 0; Column < int(FHeaders.size()); ++Column) {
         const int Field = FColumnFields[Column];
-        if (Field == Unmapped) {
+        if (Field == Unmapped && FHeaders[Column].trimmed().isEmpty()) {
+            AddProblem(1, Column, QStringLiteral("column %1").arg(Column + 1),
+                QStringLiteral("the column has no name but holds values."));
+        } else if (Field == Unmapped) {
             AddProblem(1, Column, FHeaders[Column],
                 Quoted(FHeaders[Column]) + QStringLiteral(" is not a field of the employee record."));
         } else if (Field >= 0 && FirstColumn.contains(Field)) {

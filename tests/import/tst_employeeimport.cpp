@@ -270,6 +270,8 @@ void TstEmployeeImport::refusedValues_data()
                                            << "row 2, Box12Amt_b: Box 12b amount is missing.";
     QTest::newRow("unknown column") << QByteArray("Wages") << QByteArray("1")
                                     << "row 1, Wages: \"Wages\" is not a field of the employee record.";
+    QTest::newRow("unnamed column with values")
+        << QByteArray("") << QByteArray("1") << "row 1, column 9: the column has no name but holds values.";
     QTest::newRow("field named twice")
         << QByteArray("FIRSTNAME") << QByteArray("Bo")
         << "row 1, FirstName: column 9 names the field again (column 2 already does).";
@@ -298,8 +300,8 @@ void TstEmployeeImport::headerIsMatchedIgnoringCaseInAnyOrder()
 {
     const TEmployeeImport Import
         = Imported(Csv({ "box1wages,ZIPCODE,state,city,streetaddress,lastname,FirstName,"
-                         "employeessn,CityStateZip,Box9Text",
-            "50000,62701,IL,Springfield,1 Main St,Lee,Ann,234567890,ignored,ignored too" }));
+                         "employeessn,CityStateZip,Box9Text,,",
+            "50000,62701,IL,Springfield,1 Main St,Lee,Ann,234567890,ignored,ignored too,," }));
     QCOMPARE(ProblemTexts(Import), QStringList());
     const EmployeeRecord &E = Import.Records().first();
     QCOMPARE(E.EmployeeSSN(), QStringLiteral("234-56-7890"));
