@@ -8,6 +8,7 @@
 #include "AppInfo.h"
 #include "CompanyFiles.h"
 #include "EException.h"
+#include "EmployeeExport.h"
 #include "FileUtils.h"
 #include "MsgBox.h"
 #include "ShellRules.h"
@@ -15,12 +16,15 @@
 #include "TAppRegistry.h"
 #include "TApplication.h"
 #include "TDataModulePrintSource.h"
+#include "TCompanyDump.h"
 #include "TDesktop.h"
+#include "TEmployeeImport.h"
 #include "TFilterEdit.h"
 #include "TFrmAbout.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
 #include "TFrmEFW2.h"
+#include "TFrmImportPreview.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
 #include "TFrmPrinterSetup.h"
@@ -50,6 +54,10 @@
 #include <QVBoxLayout>
 
 namespace {
+
+const QString CsvFilter = QStringLiteral("CSV Files (*.csv *.CSV)");
+// A spreadsheet of 10,000 employees is a few megabytes; this is room enough.
+constexpr qint64 MaxCsvSize = 256 * 1024 * 1024;
 
 QString CompanyFilter()
 {
@@ -125,6 +133,11 @@ void TFrmMain::CreateMenus()
         QKeySequence(QStringLiteral("Ctrl+R")), 6, &TFrmMain::MnuRestoreClick);
     MnuClose = AddItem(MnuFile, "MnuClose", QStringLiteral("&Close Employer File"),
         QKeySequence(QStringLiteral("Ctrl+F4")), 0, &TFrmMain::MnuCloseClick);
+    MnuFile->addSeparator();
+    MnuImportEmployees = AddItem(MnuFile, "MnuImportEmployees", QStringLiteral("&Import Employees ..."), {},
+        0, &TFrmMain::MnuImportEmployeesClick);
+    MnuExportEmployees = AddItem(MnuFile, "MnuExportEmployees", QStringLiteral("E&xport Employees ..."), {},
+        0, &TFrmMain::MnuExportEmployeesClick);
     MnuFile->addSeparator();
     MnuPrintSetup = AddItem(
         MnuFile, "MnuPrintSetup", QStringLiteral("Print &Setup"), {}, 7, &TFrmMain::MnuPrintSetupClick);
@@ -372,7 +385,8 @@ void TFrmMain::MnuAboutClick()
 
 void TFrmMain::EnableMenuItems(bool EnableIt)
 {
-    for (QAction *Item : { MnuSaveAs, MnuBackup, MnuRestore, MnuClose, MnuPrintLabels, MnuEFW2, MnuPassword })
+    for (QAction *Item : { MnuSaveAs, MnuBackup, MnuRestore, MnuClose, MnuImportEmployees, MnuExportEmployees,
+             MnuPrintLabels, MnuEFW2, MnuPassword })
         Item->setEnabled(EnableIt);
     MnuForms->menuAction()->setEnabled(EnableIt);
     MnuFormW2->setEnabled(EnableIt);
@@ -641,4 +655,67 @@ void TFrmMain::MnuPrintLabelsClick()
 void TFrmMain::ReportSystemOverridePreview(TRvSystem &System, int Mode, QObject *&Form)
 {
     TFrmReportPreview::OverridePreview(System, Mode, Form, this);
+}
+
+// The rows are checked against the company as it is on the disk, so both
+// working records are written first; the employee file is then replaced
+// with the pair closed, and reopening it brings the record count, the
+// sorted index and the W-3 totals up to date.
+void TFrmMain::MnuImportEmployeesClick()
+{
+    TFrmDataModule &Module = Data();
+    if (Module.RSW2->BrowseOnly() || Module.RSW3->BrowseOnly()) {
+        MsgBox(QStringLiteral("The company file is open read-only: no employees can be imported."),
+            AppTitle(), MsgFlag::IconWarning);
+        return;
+    }
+    QString CsvFile;
+    const bool Chosen = TUserInteraction::Current().SelectOpenFile(
+        QStringLiteral("Import Employees"), TAppGlobals::Instance().DataDir, CsvFilter, CsvFile);
+    RestoreCurrentFolder();
+    if (!Chosen)
+        return;
+    QByteArray Csv;
+    QString Problem;
+    if (!ReadRegularFile(CsvFile, MaxCsvSize, Csv, Problem))
+        throw EException(CsvFile + QStringLiteral(": ") + Problem);
+    Module.RSW2->PostRec();
+    Module.RSW3->PostRec();
+    TEmployeeImport Import;
+    if (!Import.ReadCompany(Module.CurrentW2File, Problem))
+        throw EException(Problem);
+    Import.Load(Csv);
+    if (!TFrmImportPreview::Execute(Import, QFileInfo(CsvFile).fileName(), this))
+        return;
+    QString Failure;
+    CopyWithPairClosed(
+        QStringLiteral("Importing employees from ") + CsvFile,
+        [&] { Failure = Import.WriteCompany(Module.CurrentW2File); }, [] {});
+    if (!Failure.isEmpty())
+        throw EException(QStringLiteral("No employees were imported: ") + Failure + QLatin1Char('.'));
+    // The new employees have not been through the W-2 window yet.
+    Module.FormsReviewState = 0;
+    MsgBox(QStringLiteral("%1 employees imported.").arg(Import.Records().size()), AppTitle(),
+        MsgFlag::IconInformation);
+}
+
+void TFrmMain::MnuExportEmployeesClick()
+{
+    TFrmDataModule &Module = Data();
+    QString CsvFile;
+    const bool Chosen = TUserInteraction::Current().SelectSaveDocument(QStringLiteral("Export Employees"),
+        TAppGlobals::Instance().DataDir, CsvFilter, QStringLiteral("csv"), CsvFile);
+    RestoreCurrentFolder();
+    if (!Chosen)
+        return;
+    if (!Module.RSW2->BrowseOnly())
+        Module.RSW2->PostRec();
+    TCompanyDump Company;
+    QString Problem;
+    if (!Company.ReadComplete(Module.CurrentW2File, QStringLiteral("nothing was exported"), Problem))
+        throw EException(Problem);
+    if (const QString Failure = WriteEmployeesCsv(CsvFile, Company.Employees()); !Failure.isEmpty())
+        throw EException(CsvFile + QStringLiteral(": ") + Failure);
+    MsgBox(QStringLiteral("%1 employees exported.").arg(Company.Employees().size()), AppTitle(),
+        MsgFlag::IconInformation);
 }

@@ -34,6 +34,8 @@ public:
     void MnuBackupClick();
     void MnuRestoreClick();
     void MnuCloseClick();
+    void MnuImportEmployeesClick();
+    void MnuExportEmployeesClick();
     void MnuMRUClick(int Index);
     void MnuExitClick();
     void MnuFormW2Click();
@@ -58,6 +60,8 @@ public:
     QAction *MnuBackup = nullptr;
     QAction *MnuRestore = nullptr;
     QAction *MnuClose = nullptr;
+    QAction *MnuImportEmployees = nullptr;
+    QAction *MnuExportEmployees = nullptr;
     QAction *MnuPrintSetup = nullptr;
     QAction *MnuPrintLabels = nullptr;
     QList<QAction *> MnuMRU;

@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "CompanyFiles.h"
 #include "TCliLabels.h"
+#include "TCliCsv.h"
 #include "TCliPrint.h"
 #include "TCliPrinters.h"
 #include "TCliReport.h"
@@ -45,6 +46,10 @@ int TCli::Run(const QStringList &Args)
         return TCliLabels(FOut, FErr).Run(Args.mid(2));
     if (Command == QLatin1String("transfer"))
         return TCliTransfer(FOut, FErr).Run(Args.mid(2));
+    if (Command == QLatin1String("import"))
+        return TCliCsv(FOut, FErr).Import(Args.mid(2));
+    if (Command == QLatin1String("export"))
+        return TCliCsv(FOut, FErr).Export(Args.mid(2));
     if (Command.isEmpty())
         return Usage(QStringLiteral("no command given"));
     return Usage(QStringLiteral("unknown command '%1'").arg(Command));
@@ -60,7 +65,9 @@ int TCli::Help()
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
          << TCliPrinters::HelpText()
          << TCliLabels::HelpText()
-         << TCliTransfer::HelpText() << "\n"
+         << TCliTransfer::HelpText()
+         << TCliCsv::HelpText()
+         << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";
     return 0;
 }
@@ -98,11 +105,14 @@ bool TCli::CommandHelp(const QString &Command)
         Text = TCliLabels::HelpText();
     else if (Command == QLatin1String("transfer"))
         Text = TCliTransfer::HelpText();
+    else if (Command == QLatin1String("import") || Command == QLatin1String("export"))
+        Text = TCliCsv::HelpText();
     else
         return false;
     FOut << "Usage: qmrk-w2-cli " << Command << " ...\n\n"
          << Text << "\nExit status: 0 done, 1 a file could not be read or written, 2 wrong command line"
-         << (Command == QLatin1String("efw2") ? ", 3 the data was refused" : "") << ".\n";
+         << (Command == QLatin1String("efw2") ? ", 3 the data was refused" : "")
+         << (Command == QLatin1String("import") ? " (or the CSV file was refused)" : "") << ".\n";
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "TFormMapping.h"
 
+#include "AddressLine.h"
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "StateCodes.h"
@@ -20,11 +21,6 @@ void PutState(TStateEdit *Selector, const QString &Code)
 {
     const QStringList &Codes = StateCodes();
     Selector->setCurrentIndex(IndexOfText(Code, Codes, int(Codes.size()) - 1) - 1);
-}
-
-QString AddressLine(const QString &City, const QString &State, const QString &Zip)
-{
-    return City + QLatin1Char(' ') + State + QLatin1Char(' ') + Zip;
 }
 
 } // namespace
@@ -135,7 +131,7 @@ void TFormMapping::GetEmployee(const TFrmW2 &W, EmployeeRecord &E)
     E.SetBox19LocalTax_b(W.Box19b->Value());
     E.SetBox20Locality_a(W.Box20a->text());
     E.SetBox20Locality_b(W.Box20b->text());
-    E.SetCityStateZip(AddressLine(W.Boxf_b->text(), W.Boxf_c->State(), W.Boxf_d->text()));
+    E.SetCityStateZip(CityStateZipLine(W.Boxf_b->text(), W.Boxf_c->State(), W.Boxf_d->text()));
 }
 
 void TFormMapping::PutEmployerBlock(const EmployerRecord &R, TFrmW2 &W)
@@ -233,5 +229,5 @@ void TFormMapping::GetEmployer(const TFrmW3 &W, EmployerRecord &R)
     R.SetSignerTitle(W.Title->text());
     R.SetSignatureDate(W.W3Date->Text());
     R.SetFinalReturn(W.FinalReturn->Checked());
-    R.SetEmployerCityStateZip(AddressLine(W.Boxg_b->text(), W.Boxg_c->text(), W.Boxg_d->text()));
+    R.SetEmployerCityStateZip(CityStateZipLine(W.Boxg_b->text(), W.Boxg_c->text(), W.Boxg_d->text()));
 }

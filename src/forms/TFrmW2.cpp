@@ -25,6 +25,7 @@
 #include "TaxFormsProject.h"
 #include "W2Amounts.h"
 #include "W2Checks.h"
+#include "W2EntryChars.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,7 +38,6 @@ namespace {
 constexpr double FormWidth = 7.5;
 constexpr double FormHeight = 4.6;
 constexpr double Line = TFormCanvas::LineHeight;
-const QString BoxCodeChars = QStringLiteral("[A..I, J..N, P..T,V,W,Y,Z]");
 
 } // namespace
 
@@ -117,7 +117,7 @@ void TFrmW2::CreateEmployee()
 {
     Boxd = AddField<TFilterEdit>("Boxd", QStringLiteral("Box d Control number"));
     Boxd->SetCharCase(TFilterEdit::TCharCase::UpperCase);
-    Boxd->SetValidChars(QStringLiteral("[A..Z,0..9,-]"));
+    Boxd->SetValidChars(W2EntryChars::ControlNumber);
     Boxd->setMaxLength(10);
     FCanvas->Place(Boxd, 0.0278, 1.8333, 4.0583);
     Amount10 = AddAmount("Amount10", QStringLiteral("Box 10 Dependent care benefits"), 9);
@@ -141,7 +141,7 @@ void TFrmW2::CreateEmployee()
     FCanvas->Place(Boxf_c, 2.2, 2.75, 0.5);
     Boxf_d
         = AddField<TFilterEdit>("Boxf_d", QStringLiteral("Box f Employee's address and ZIP code, ZIP code"));
-    Boxf_d->SetValidChars(QStringLiteral("[0..9,-]"));
+    Boxf_d->SetValidChars(W2EntryChars::ZipCode);
     Boxf_d->setMaxLength(10);
     FCanvas->Place(Boxf_d, 2.8, 2.75, 1.0);
     Amount11 = AddAmount("Amount11", QStringLiteral("Box 11 Nonqualified plans"), 9);
@@ -159,7 +159,7 @@ void TFrmW2::CreateBox12To14()
         TFilterEdit *Code = AddField<TFilterEdit>(CodeNames[I], QStringLiteral("Box 12%1 code").arg(Letter));
         Code->SetAlignment(TAlignment::Center);
         Code->SetCharCase(TFilterEdit::TCharCase::UpperCase);
-        Code->SetValidChars(BoxCodeChars);
+        Code->SetValidChars(W2EntryChars::Box12Code);
         Code->setMaxLength(2);
         Code->setToolTip(QStringLiteral("Double-click for the list of codes"));
         FCanvas->Place(Code, 5.9278, 2.1667 + I * 2 * Line, 0.3583);
@@ -201,7 +201,7 @@ void TFrmW2::CreateStateLines()
         auto *StateID = AddField<TFilterEdit>(
             ("StateID_" + L).constData(), QStringLiteral("Box 15 Employer's state ID number") + Row);
         StateID->SetAlignment(TAlignment::Center);
-        StateID->SetValidChars(QStringLiteral("[0..9]"));
+        StateID->SetValidChars(W2EntryChars::StateID);
         StateID->setMaxLength(12);
         FCanvas->Place(StateID, 0.4139, Y, 1.7722);
         auto *Wages16

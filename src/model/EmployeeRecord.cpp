@@ -1,5 +1,6 @@
 #include "EmployeeRecord.h"
 
+#include "EmployerRecord.h"
 #include "NumberUtils.h"
 
 #include <cstring>
@@ -34,4 +35,45 @@ bool EmployeeRecord::CountsAsValid(double Box1Wages, double Box16StateWages_a)
 bool EmployeeRecord::CountsAsValid() const
 {
     return CountsAsValid(Box1Wages(), Box16StateWages_a());
+}
+
+void EmployeeRecord::SetNewRecordDefaults(const EmployerRecord &Employer)
+{
+    // "X" stands for several states; the employee's own state is then entered by hand.
+    if (Employer.Box15State() != QLatin1String("X"))
+        SetBox15State_a(Employer.Box15State());
+    SetStateID_a(Employer.EmployerStateID());
+}
+
+bool EmployeeRecord::IsBlank() const
+{
+    namespace L = EmployeeLayout;
+    for (const TFieldDef &Field : L::Fields) {
+        if (Field.Offset == L::Box15State_a.Offset || Field.Offset == L::StateID_a.Offset
+            || Field.Offset == L::CityStateZip.Offset)
+            continue;
+        switch (Field.Type) {
+        case TFieldType::Str: {
+            QString Text = ReadStr(FData, Field);
+            if (Field.Offset == L::EmployeeSSN.Offset)
+                Text.remove(QLatin1Char('-'));
+            if (!Text.trimmed().isEmpty())
+                return false;
+            break;
+        }
+        case TFieldType::Money:
+            if (ReadMoney(FData, Field) != 0)
+                return false;
+            break;
+        case TFieldType::Flag:
+            if (ReadFlag(FData, Field))
+                return false;
+            break;
+        case TFieldType::Int32:
+            if (ReadInt32(FData, Field) != 0)
+                return false;
+            break;
+        }
+    }
+    return true;
 }

@@ -7,6 +7,8 @@
 
 #include <span>
 
+class EmployerRecord;
+
 // The employee (W-2) record, kept as the 480 bytes the .W225 file holds and read
 // and changed field by field. Bytes no setter touches (filler, reserved, the
 // characters after a text's length) keep what was read, so a record written
@@ -33,6 +35,14 @@ public:
     // screen before they are stored.
     static bool CountsAsValid(double Box1Wages, double Box16StateWages_a);
     bool CountsAsValid() const;
+
+    // What every new employee starts with: the employer's state (unless it
+    // is "X", several states) and state ID on the first state line.
+    void SetNewRecordDefaults(const EmployerRecord &Employer);
+    // Nothing entered yet: no SSN (a saved blank one holds only hyphens and
+    // blanks), every other text empty, every amount and flag zero. The
+    // new-record defaults and the derived address line do not count.
+    bool IsBlank() const;
 
     friend bool operator==(const EmployeeRecord &, const EmployeeRecord &) = default;
 

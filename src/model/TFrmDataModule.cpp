@@ -138,10 +138,7 @@ int TFrmDataModule::ValidEmployeeCount()
 
 void TFrmDataModule::SetNewEmployeeDefaults()
 {
-    // "X" stands for several states; the employee's own state is then entered by hand.
-    if (CurrentEmployer.Box15State() != QLatin1String("X"))
-        CurrentEmployee.SetBox15State_a(CurrentEmployer.Box15State());
-    CurrentEmployee.SetStateID_a(CurrentEmployer.EmployerStateID());
+    CurrentEmployee.SetNewRecordDefaults(CurrentEmployer);
 }
 
 bool TFrmDataModule::CheckFilePassword()

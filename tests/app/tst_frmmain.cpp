@@ -13,6 +13,7 @@
 #include "TFrmAbout.h"
 #include "TFrmBackupRestore.h"
 #include "TFrmDataModule.h"
+#include "TFrmImportPreview.h"
 #include "TFrmMain.h"
 #include "TFrmNewFileDlg.h"
 #include "TFrmPassword.h"
@@ -33,6 +34,7 @@
 #include "TScriptedInteraction.h"
 #include "TStateEdit.h"
 #include "TVisualStyle.h"
+#include "W3Totals.h"
 
 #include <QAction>
 #include <QDir>
@@ -44,6 +46,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
@@ -198,6 +201,9 @@ private Q_SLOTS:
     void restoreFromAFolderWithOtherNamesFails();
     void failedPairCopyLeavesTheTargetPair_data();
     void failedPairCopyLeavesTheTargetPair();
+    void importEmployeesThroughTheMenu();
+    void cancelledImportLeavesThePair();
+    void exportEmployeesThroughTheMenu();
     void screenshots();
 };
 
@@ -244,10 +250,11 @@ void TstFrmMain::Exit()
 bool TstFrmMain::FileCommandsEnabled() const
 {
     return Main->MnuSaveAs->isEnabled() && Main->MnuBackup->isEnabled() && Main->MnuRestore->isEnabled()
-        && Main->MnuClose->isEnabled() && Main->MnuPrintLabels->isEnabled() && Main->MnuForms->isEnabled()
-        && Main->MnuEFW2->isEnabled() && Main->MnuPassword->isEnabled() && Main->BtnSaveAs->isEnabled()
-        && Main->BtnBackup->isEnabled() && Main->BtnRestore->isEnabled() && Main->BtnFormW2->isEnabled()
-        && Main->BtnFormW3->isEnabled();
+        && Main->MnuClose->isEnabled() && Main->MnuImportEmployees->isEnabled()
+        && Main->MnuExportEmployees->isEnabled() && Main->MnuPrintLabels->isEnabled()
+        && Main->MnuForms->isEnabled() && Main->MnuEFW2->isEnabled() && Main->MnuPassword->isEnabled()
+        && Main->BtnSaveAs->isEnabled() && Main->BtnBackup->isEnabled() && Main->BtnRestore->isEnabled()
+        && Main->BtnFormW2->isEnabled() && Main->BtnFormW3->isEnabled();
 }
 
 int TstFrmMain::AskedPasswords() const
@@ -339,6 +346,12 @@ void TstFrmMain::menuItems_data()
     QTest::newRow("close") << "MnuClose"
                            << "&Close Employer File"
                            << "Ctrl+F4" << 0;
+    QTest::newRow("import employees") << "MnuImportEmployees"
+                                      << "&Import Employees ..."
+                                      << "" << 0;
+    QTest::newRow("export employees") << "MnuExportEmployees"
+                                      << "E&xport Employees ..."
+                                      << "" << 0;
     QTest::newRow("print setup") << "MnuPrintSetup"
                                  << "Print &Setup"
                                  << "" << 7;
@@ -1223,6 +1236,86 @@ void TstFrmMain::failedPairCopyLeavesTheTargetPair()
 }
 
 // Pictures of the main window for a person to look at, when a folder is given.
+namespace {
+
+// Two employees the fixture company does not have, with their own state line.
+const QByteArray ImportFile = "EmployeeSSN,FirstName,LastName,StreetAddress,City,State,ZipCode,Box1Wages,"
+                              "Box15State_a,StateID_a\r\n"
+                              "234-56-7890,Cy,Day,3 Oak Ave,Austin,TX,78701,1000,TX,55\r\n"
+                              "345-67-8901,Di,Eve,4 Ash Ct,Austin,tx,78702,\"2,000.50\",TX,55\r\n";
+
+QString WriteImportFile(const QString &Path)
+{
+    QFile File(Path);
+    if (!File.open(QIODevice::WriteOnly) || File.write(ImportFile) != ImportFile.size())
+        qFatal("cannot write %s", qPrintable(Path));
+    return Path;
+}
+
+} // namespace
+
+void TstFrmMain::importEmployeesThroughTheMenu()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    const QByteArray Before = TRecordBytes::ReadFile(Path);
+    Start({ Path });
+    Data->RecordIndexDirty = false;
+    Data->FormsReviewState = 2;
+    Person->AnswerOpenFile(WriteImportFile(Folder(QStringLiteral("payroll.csv"))));
+    bool Previewed = false;
+    WhenModal<TFrmImportPreview>([&Previewed](TFrmImportPreview *Window) {
+        Previewed = true;
+        QCOMPARE(Window->GrdRows->rowCount(), 3);
+        QTest::mouseClick(Window->BtnImport, Qt::LeftButton);
+    });
+    Main->MnuImportEmployees->trigger();
+    QVERIFY(Previewed);
+    QCOMPARE(Person->MessageTexts(), QStringList { "2 employees imported." });
+    // Appended after the two employees there, who are left byte for byte.
+    const QByteArray After = TRecordBytes::ReadFile(Path);
+    QCOMPARE(After.size(), 4 * 480);
+    QCOMPARE(After.left(960), Before);
+    QVERIFY(Data->CompanyFileOpen);
+    QCOMPARE(Data->RSW2->RecordCount(), 4);
+    QVERIFY(Data->RecordIndexDirty);
+    QCOMPARE(Data->FormsReviewState, 0);
+    QVERIFY(FileCommandsEnabled());
+    ComputeW3Totals(*Data);
+    QCOMPARE(Data->CurrentEmployer.TotalWages(), 3000.5);
+    QCOMPARE(Data->CurrentEmployer.FormsW2Count(), 4);
+}
+
+void TstFrmMain::cancelledImportLeavesThePair()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    const QByteArray Before = PairBytes(Path);
+    Person->AnswerOpenFile(WriteImportFile(Folder(QStringLiteral("payroll.csv"))));
+    WhenModal<TFrmImportPreview>(
+        [](TFrmImportPreview *Window) { QTest::mouseClick(Window->BtnCancel, Qt::LeftButton); });
+    Main->MnuImportEmployees->trigger();
+    QCOMPARE(Person->MessageTexts(), QStringList());
+    QCOMPARE(PairBytes(Path), Before);
+    QCOMPARE(Data->RSW2->RecordCount(), 2);
+}
+
+void TstFrmMain::exportEmployeesThroughTheMenu()
+{
+    const QString Path = MakeCompany(Folder(QStringLiteral("co")), QStringLiteral("Acme"), "ACME");
+    Start({ Path });
+    const QString Csv = Folder(QStringLiteral("out.csv"));
+    Person->AnswerSaveFile(Csv);
+    Main->MnuExportEmployees->trigger();
+    QCOMPARE(Person->MessageTexts(), QStringList { "2 employees exported." });
+    const QList<QByteArray> Lines = TRecordBytes::ReadFile(Csv).split('\n');
+    QCOMPARE(Lines.size(), 4);
+    QVERIFY(Lines[0].startsWith("\xEF\xBB\xBF"
+                                "EmployeeSSN,ControlNumber,FirstName,"));
+    QVERIFY(Lines[1].startsWith(",,ANN,"));
+    QVERIFY(Lines[2].startsWith(",,BOB,"));
+    QCOMPARE(Lines[3], QByteArray());
+}
+
 void TstFrmMain::screenshots()
 {
     const QString Target = qEnvironmentVariable("QMRK_SCREENSHOT_DIR");

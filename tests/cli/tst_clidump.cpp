@@ -174,6 +174,12 @@ private Q_SLOTS:
     void unfitFilesAreRefused_data();
     void unfitFilesAreRefused();
     void controlCharactersAreShownEscaped();
+    void importAddsTheRows();
+    void importRefusesABadFileWhole();
+    void importRefusesAnUnknownColumnByName();
+    void importExportCommandLine_data();
+    void importExportCommandLine();
+    void exportThenImportIntoANewCompany();
 
 private:
     QString Path(const QString &Name) const { return FDir->filePath(Name); }
@@ -443,6 +449,183 @@ void TstCliDump::controlCharactersAreShownEscaped()
                  .value(QStringLiteral("EmployerName"))
                  .toString(),
         QString::fromUtf16(u"\x1b]0;X\x07\x7f\x81!"));
+}
+
+namespace {
+
+// A company with an employer whose state line every imported row gets, and
+// employee records as given.
+QString MakeCsvCompany(const QString &Folder, const QString &Base, const QList<QByteArray> &Employees)
+{
+    TRecordBytes::WriteFile(Folder + QLatin1Char('/') + Base + QStringLiteral(".W325"),
+        { TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1234567") });
+    const QString W2 = Folder + QLatin1Char('/') + Base + QStringLiteral(".W225");
+    TRecordBytes::WriteFile(W2, Employees);
+    return W2;
+}
+
+QString WriteCsv(const QString &Path, const QByteArray &Bytes)
+{
+    QFile File(Path);
+    if (!File.open(QIODevice::WriteOnly) || File.write(Bytes) != Bytes.size())
+        qFatal("cannot write %s", qPrintable(Path));
+    return Path;
+}
+
+const QByteArray CsvHeader = "EmployeeSSN,FirstName,LastName,StreetAddress,City,State,ZipCode,Box1Wages\r\n";
+
+} // namespace
+
+void TstCliDump::importAddsTheRows()
+{
+    const QByteArray Ann = TRecordBytes(480).PutStr(0, "111-22-3333").PutStr(23, "Ann");
+    const QString W2 = MakeCsvCompany(FDir->path(), QStringLiteral("Acme"), { Ann });
+    const QString Csv = WriteCsv(Path(QStringLiteral("in.csv")),
+        CsvHeader
+            + "234567890,Bob,Ray,2 Elm,Town,IL,62702,100\r\n345-67-8901,Cy,Day,3 Oak,Town,IL,62703,200\r\n");
+    const TRun Run = RunCli({ QStringLiteral("import"), QStringLiteral("--csv"), Csv, W2 });
+    QCOMPARE(Run.Err, QByteArray());
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Out, QByteArray("2 employees imported.\n"));
+    const QByteArray File = TRecordBytes::ReadFile(W2);
+    QCOMPARE(File.size(), 3 * 480);
+    // The employee already there is kept byte for byte, the new ones follow it.
+    QCOMPARE(File.left(480), Ann);
+    QCOMPARE(File.mid(480, 12),
+        QByteArray("\x0B"
+                   "234-56-7890"));
+    QCOMPARE(File.mid(960, 12),
+        QByteArray("\x0B"
+                   "345-67-8901"));
+}
+
+void TstCliDump::importRefusesABadFileWhole()
+{
+    const QString W2 = MakeCsvCompany(FDir->path(), QStringLiteral("Acme"), { QByteArray(480, '\0') });
+    const QString Csv = WriteCsv(Path(QStringLiteral("in.csv")),
+        CsvHeader
+            + "234567890,Bob,Ray,2 Elm,Town,IL,62702,100\r\n"
+              "345-67-8901,Cy,Day,3 Oak,Town,QQ,62703,200\r\n"
+              "456-78-9012,Di,Eve,4 Ash,Town,IL,6355,300\r\n"
+              "567-89-0123,,Fay,5 Elm,Town,IL,62705,400\r\n"
+              "234-56-7890,Bob,Twice,2 Elm,Town,IL,62702,100\r\n");
+    const auto Before = Snapshot(FDir->path());
+    const TRun Run = RunCli({ QStringLiteral("import"), QStringLiteral("--csv"), Csv, W2 });
+    QCOMPARE(Run.Code, 1);
+    QCOMPARE(Run.Out, QByteArray());
+    QCOMPARE(Run.Err,
+        QByteArray(
+            "row 3, State: \"QQ\" is not a state code.\n"
+            "row 4, ZipCode: \"6355\" has lost its leading zeros; format the ZIP code column as text in the "
+            "spreadsheet.\n"
+            "row 5, FirstName: Employee's first name is missing.\n"
+            "row 6, EmployeeSSN: \"234-56-7890\" is also in row 2.\n"));
+    QCOMPARE(Snapshot(FDir->path()), Before);
+}
+
+void TstCliDump::importRefusesAnUnknownColumnByName()
+{
+    const QString W2 = MakeCsvCompany(FDir->path(), QStringLiteral("Acme"), { QByteArray(480, '\0') });
+    const QString Csv = WriteCsv(Path(QStringLiteral("in.csv")),
+        "EmployeeSSN,FirstName,LastName,StreetAddress,City,State,ZipCode,Box1Wages,Wages\r\n"
+        "234567890,Bob,Ray,2 Elm,Town,IL,62702,100,100\r\n");
+    const auto Before = Snapshot(FDir->path());
+    const TRun Run = RunCli({ QStringLiteral("import"), QStringLiteral("--csv"), Csv, W2 });
+    QCOMPARE(Run.Code, 1);
+    QCOMPARE(Run.Err, QByteArray("row 1, Wages: \"Wages\" is not a field of the employee record.\n"));
+    QCOMPARE(Snapshot(FDir->path()), Before);
+}
+
+void TstCliDump::importExportCommandLine_data()
+{
+    QTest::addColumn<QStringList>("Args");
+    QTest::addColumn<int>("Code");
+    QTest::newRow("import without --csv") << QStringList { "import", "in.csv", "Acme.W225" } << 2;
+    QTest::newRow("import without the company") << QStringList { "import", "--csv", "in.csv" } << 2;
+    QTest::newRow("import into another kind of file")
+        << QStringList { "import", "--csv", "in.csv", "Acme.W325" } << 2;
+    QTest::newRow("export with too many arguments")
+        << QStringList { "export", "--csv", "out.csv", "Acme.W225", "more" } << 2;
+    QTest::newRow("import of a missing file")
+        << QStringList { "import", "--csv", "missing.csv", "Acme.W225" } << 1;
+    QTest::newRow("import into a missing company")
+        << QStringList { "import", "--csv", "in.csv", "None.W225" } << 1;
+    QTest::newRow("import into a company with a file password")
+        << QStringList { "import", "--csv", "in.csv", "Locked.W225" } << 1;
+    QTest::newRow("export of a missing company")
+        << QStringList { "export", "--csv", "out.csv", "None.W225" } << 1;
+}
+
+void TstCliDump::importExportCommandLine()
+{
+    QFETCH(QStringList, Args);
+    QFETCH(int, Code);
+    MakeCsvCompany(FDir->path(), QStringLiteral("Acme"), { QByteArray(480, '\0') });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Locked.W325")),
+        { TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1234567").PutStr(593, "Qxyz") });
+    TRecordBytes::WriteFile(Path(QStringLiteral("Locked.W225")), { QByteArray(480, '\0') });
+    WriteCsv(Path(QStringLiteral("in.csv")), CsvHeader + "234567890,Bob,Ray,2 Elm,Town,IL,62702,100\r\n");
+    for (int I = 2; I < Args.size(); ++I)
+        if (Args[I] != QLatin1String("--csv") && Args[I] != QLatin1String("more"))
+            Args[I] = Path(Args[I]);
+    const auto Before = Snapshot(FDir->path());
+    const TRun Run = RunCli(Args);
+    QCOMPARE(Run.Code, Code);
+    QVERIFY(Run.Err.startsWith("qmrk-w2-cli: "));
+    QCOMPARE(Snapshot(FDir->path()), Before);
+}
+
+void TstCliDump::exportThenImportIntoANewCompany()
+{
+    const QByteArray Ann = TRecordBytes(480)
+                               .PutStr(0, "234-56-7890")
+                               .PutStr(12, "A-1")
+                               .PutStr(23, "Ren\xE9\x65")
+                               .PutStr(39, "O\"Hara, Jr")
+                               .PutStr(59, "1 Main St")
+                               .PutStr(82, "Springfield")
+                               .PutStr(105, "IL")
+                               .PutStr(108, "06355")
+                               .PutStr(119, "Springfield IL 06355")
+                               .PutMoney(160, 1234.56)
+                               .PutMoney(176, 1234.56)
+                               .PutMoney(184, 76.54)
+                               .PutMoney(192, 1234.56)
+                               .PutMoney(200, 17.90)
+                               .PutStr(264, "DD")
+                               .PutMoney(280, 300)
+                               .PutFlag(313, 1)
+                               .PutStr(368, "WI")
+                               .PutStr(374, "55")
+                               .PutMoney(400, 1234.56);
+    const QByteArray Bob = TRecordBytes(480)
+                               .PutStr(0, "345-67-8901")
+                               .PutStr(23, "Bob")
+                               .PutStr(39, "Ray")
+                               .PutStr(59, "2 Elm")
+                               .PutStr(82, "Town")
+                               .PutStr(105, "IL")
+                               .PutStr(108, "62702-1234")
+                               .PutStr(119, "Town IL 62702-1234")
+                               .PutMoney(160, 100)
+                               .PutMoney(176, 100)
+                               .PutMoney(184, 6.2)
+                               .PutMoney(192, 100)
+                               .PutMoney(200, 1.45)
+                               .PutStr(368, "IL")
+                               .PutStr(374, "1234567")
+                               .PutMoney(400, 100);
+    const QString From = MakeCsvCompany(FDir->path(), QStringLiteral("Old"), { Ann, Bob });
+    const QString Csv = Path(QStringLiteral("employees.csv"));
+    TRun Run = RunCli({ QStringLiteral("export"), QStringLiteral("--csv"), Csv, From });
+    QCOMPARE(Run.Code, 0);
+    QCOMPARE(Run.Out, QByteArray("2 employees exported.\n"));
+    const QString To = MakeCsvCompany(FDir->path(), QStringLiteral("New"), { QByteArray(480, '\0') });
+    Run = RunCli({ QStringLiteral("import"), QStringLiteral("--csv"), Csv, To });
+    QCOMPARE(Run.Err, QByteArray());
+    QCOMPARE(Run.Code, 0);
+    // Records built from the fields alone: every byte equal, none left over from a longer text.
+    QCOMPARE(TRecordBytes::ReadFile(To), Ann + Bob);
 }
 
 QMRK_TEST_MAIN(TstCliDump)

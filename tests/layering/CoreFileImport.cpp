@@ -1,0 +1,8 @@
+#include "TEmployeeImport.h"
+#include "EmployeeExport.h"
+#include "CsvText.h"
+
+int CoreProbeImport()
+{
+    return TEmployeeImport::Unmapped;
+}
