@@ -15,8 +15,8 @@
 #include "TAppGlobals.h"
 #include "TAppRegistry.h"
 #include "TApplication.h"
-#include "TDataModulePrintSource.h"
 #include "TCompanyDump.h"
+#include "TDataModulePrintSource.h"
 #include "TDesktop.h"
 #include "TEmployeeImport.h"
 #include "TFilterEdit.h"
@@ -136,7 +136,7 @@ void TFrmMain::CreateMenus()
     MnuFile->addSeparator();
     MnuImportEmployees = AddItem(MnuFile, "MnuImportEmployees", QStringLiteral("&Import Employees ..."), {},
         0, &TFrmMain::MnuImportEmployeesClick);
-    MnuExportEmployees = AddItem(MnuFile, "MnuExportEmployees", QStringLiteral("E&xport Employees ..."), {},
+    MnuExportEmployees = AddItem(MnuFile, "MnuExportEmployees", QStringLiteral("Ex&port Employees ..."), {},
         0, &TFrmMain::MnuExportEmployeesClick);
     MnuFile->addSeparator();
     MnuPrintSetup = AddItem(

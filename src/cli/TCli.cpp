@@ -2,8 +2,8 @@
 
 #include "AppInfo.h"
 #include "CompanyFiles.h"
-#include "TCliLabels.h"
 #include "TCliCsv.h"
+#include "TCliLabels.h"
 #include "TCliPrint.h"
 #include "TCliPrinters.h"
 #include "TCliReport.h"
@@ -63,9 +63,7 @@ int TCli::Help()
             "  --help       show this text\n"
             "  --version    show the program's version\n"
          << DumpHelpText() << TEFW2Batch::HelpText() << TCliReport::HelpText() << TCliPrint::HelpText()
-         << TCliPrinters::HelpText()
-         << TCliLabels::HelpText()
-         << TCliTransfer::HelpText()
+         << TCliPrinters::HelpText() << TCliLabels::HelpText() << TCliTransfer::HelpText()
          << TCliCsv::HelpText()
          << "\n"
             "Exit status: 0 done, 1 a file could not be read or written, 2 wrong command line.\n";

@@ -40,9 +40,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFrame>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -165,6 +166,7 @@ private Q_SLOTS:
     void startsWithNoFile();
     void menuItems_data();
     void menuItems();
+    void eachMenuLetterChoosesOneItem();
     void commandLine_data();
     void commandLine();
     void openRefusesOtherFiles();
@@ -350,7 +352,7 @@ void TstFrmMain::menuItems_data()
                                       << "&Import Employees ..."
                                       << "" << 0;
     QTest::newRow("export employees") << "MnuExportEmployees"
-                                      << "E&xport Employees ..."
+                                      << "Ex&port Employees ..."
                                       << "" << 0;
     QTest::newRow("print setup") << "MnuPrintSetup"
                                  << "Print &Setup"
@@ -408,6 +410,26 @@ void TstFrmMain::menuItems()
     QCOMPARE(Item->text(), Caption);
     QCOMPARE(Item->shortcut().toString(), Shortcut);
     QCOMPARE(Item->property("HelpContext").toInt(), HelpContext);
+}
+
+// Alt+F, X exits: a letter two items of one menu share only moves between
+// them, so no letter may be taken twice.
+void TstFrmMain::eachMenuLetterChoosesOneItem()
+{
+    Start();
+    for (QMenu *Menu : { Main->MnuFile, Main->MnuForms, Main->MnuTools, Main->MnuHelp }) {
+        QMap<QChar, QString> Taken;
+        for (const QAction *Item : Menu->actions()) {
+            const QString Text = Item->text();
+            const qsizetype At = Text.indexOf(u'&');
+            if (At < 0 || At + 1 >= Text.size())
+                continue;
+            const QChar Letter = Text.at(At + 1).toLower();
+            QVERIFY2(!Taken.contains(Letter),
+                qPrintable(QStringLiteral("%1 and %2").arg(Taken.value(Letter), Text)));
+            Taken.insert(Letter, Text);
+        }
+    }
 }
 
 void TstFrmMain::commandLine_data()
