@@ -9,9 +9,26 @@
 #include <cstring>
 #include <memory>
 
+namespace {
+
+QtMessageHandler QtHandler = nullptr;
+
+// A command's stderr carries its own messages, one a line, for scripts to
+// read. Without a login session (cron, a root shell) Qt says at start-up that
+// it has no runtime folder, which no command uses.
+void DropRuntimeFolderNotice(QtMsgType Type, const QMessageLogContext &Context, const QString &Message)
+{
+    if (Type == QtWarningMsg && Message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    QtHandler(Type, Context, Message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     std::signal(SIGXFSZ, SIG_IGN);
+    QtHandler = qInstallMessageHandler(DropRuntimeFolderNotice);
     // Rendering a report needs fonts, and so a QGuiApplication; the offscreen
     // platform gives it one without a display. Every other command runs on
     // QtCore alone.
