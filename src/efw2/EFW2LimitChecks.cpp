@@ -78,6 +78,19 @@ QList<TRuleResult> RulesFailed(const TAmounts &A)
     return Failed;
 }
 
+// Code II (Medicaid waiver payments) is printed on the W-2, but the wage
+// report this program writes has no field for it: say so, so that nobody
+// takes the file for the whole of box 12.
+QList<TRuleResult> AmountsLeftOut(const EmployeeRecord &E)
+{
+    const qint64 Cents = Box12Cents(E, QStringLiteral("II"));
+    if (Cents <= 0)
+        return {};
+    return { { false,
+        QStringLiteral("box 12 code II is printed on the W-2 but not written to the wage report"),
+        QStringLiteral("code II: %1").arg(DollarsText(Cents)) } };
+}
+
 } // namespace
 
 // As the forms show dollars, whatever the locale: "176,100.00".
@@ -102,7 +115,7 @@ QList<TEFW2Finding> CheckEFW2Limits(const TEFW2Client &Client)
     QList<TEFW2Finding> Findings;
     for (int I = 0; I < Client.Employees.size(); ++I) {
         const EmployeeRecord &Employee = Client.Employees.at(I);
-        for (const TRuleResult &Failed : RulesFailed(AmountsOf(Employee)))
+        for (const TRuleResult &Failed : RulesFailed(AmountsOf(Employee)) + AmountsLeftOut(Employee))
             Findings.append({ Failed.Error, 0, Client.RecordNumbers.at(I), EmployeeDisplayName(Employee),
                 MaskSSN(Employee.EmployeeSSN()), Failed.Rule, Failed.Amounts });
     }

@@ -182,6 +182,7 @@ private Q_SLOTS:
     void unfitAmountsAreRefused();
     void limitChecks_data();
     void limitChecks();
+    void codeIIIsNamedAsLeftOut();
 };
 
 void TstEFW2Records::formatAmount_data()
@@ -1025,6 +1026,30 @@ void TstEFW2Records::limitChecks()
     QCOMPARE(HasErrors(Found), std::any_of(Findings.cbegin(), Findings.cend(), [](const QString &F) {
         return F.startsWith(QLatin1String("Error"));
     }));
+}
+
+// Box 12 code II has no place in the wage report: the run says so, added
+// over its slots, and the file may still be written.
+void TstEFW2Records::codeIIIsNamedAsLeftOut()
+{
+    EmployeeRecord E = Employee(QStringLiteral("John"), QStringLiteral("Smith"), 50000.00);
+    E.SetBox3SocSecWages(50000.00);
+    E.SetBox4SocSecTax(3100.00);
+    E.SetBox6MedicareTax(725.00);
+    E.SetBox12Code_a(QStringLiteral("II"));
+    E.SetBox12Amt_a(1200.00);
+    E.SetBox12Code_c(QStringLiteral("ii"));
+    E.SetBox12Amt_c(34.50);
+    const QList<TEFW2Finding> Found = CheckEFW2Limits(MakeEFW2Client(Employer(), { E }));
+    QCOMPARE(Found.size(), 1);
+    QCOMPARE(Found.first().Text(),
+        QStringLiteral(
+            "Notice: employee record 1 (John Smith, ***-**-6780): box 12 code II is printed on the "
+            "W-2 but not written to the wage report (code II: 1,234.50)"));
+    QVERIFY(!HasErrors(Found));
+    E.SetBox12Amt_a(0.004);
+    E.SetBox12Amt_c(0.0);
+    QVERIFY(CheckEFW2Limits(MakeEFW2Client(Employer(), { E })).isEmpty());
 }
 
 QMRK_TEST_MAIN(TstEFW2Records)
