@@ -6,6 +6,7 @@
 #include "EmployeeExport.h"
 #include "NumberUtils.h"
 #include "TBenchCompany.h"
+#include "TBenchTiming.h"
 #include "TCompanyDump.h"
 #include "TEmployeeImport.h"
 #include "TFrmImportPreview.h"
@@ -14,11 +15,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -27,17 +25,9 @@ constexpr int Count = 10000;
 void Measure(
     const char *Name, int Runs, const std::function<void()> &Setup, const std::function<void()> &Work)
 {
-    std::vector<double> Ms;
-    for (int I = 0; I < Runs; ++I) {
-        Setup();
-        const auto Start = std::chrono::steady_clock::now();
-        Work();
-        const auto End = std::chrono::steady_clock::now();
-        Ms.push_back(std::chrono::duration<double, std::milli>(End - Start).count());
-    }
-    std::sort(Ms.begin(), Ms.end());
+    const TBenchTiming::TTimes Times = TBenchTiming::Time(Runs, Setup, Work);
     std::printf(
-        "%-48s median %9.1f ms   best %9.1f ms   (%d runs)\n", Name, Ms[Ms.size() / 2], Ms.front(), Runs);
+        "%-48s median %9.1f ms   best %9.1f ms   (%d runs)\n", Name, Times.MedianMs, Times.BestMs, Runs);
 }
 
 void WriteFile(const QString &Path, const QByteArray &Bytes)

@@ -5,6 +5,7 @@
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "TApplication.h"
+#include "TBenchTiming.h"
 #include "TFrmDataModule.h"
 #include "TFrmRecList.h"
 #include "TFrmW2.h"
@@ -16,11 +17,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -60,21 +58,11 @@ void MakeCompany(const QString &W2File, const QString &W3File)
         Employees.write(Employee(I).Bytes());
 }
 
-// Runs Work Runs times and prints its median and best time.
+// Between runs before each timed Work, untimed.
 void Measure(const char *What, const std::function<void()> &Work, const std::function<void()> &Between = {})
 {
-    std::vector<double> Ms;
-    for (int I = 0; I < Runs; ++I) {
-        if (Between)
-            Between();
-        const auto Start = std::chrono::steady_clock::now();
-        Work();
-        const auto End = std::chrono::steady_clock::now();
-        Ms.push_back(std::chrono::duration<double, std::milli>(End - Start).count());
-    }
-    std::sort(Ms.begin(), Ms.end());
-    std::printf(
-        "%-58s median %8.3f ms, best %8.3f ms (%d runs)\n", What, Ms[Ms.size() / 2], Ms.front(), Runs);
+    const TBenchTiming::TTimes Times = TBenchTiming::Time(Runs, Between, Work);
+    std::printf("%-58s median %8.3f ms, best %8.3f ms (%d runs)\n", What, Times.MedianMs, Times.BestMs, Runs);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // records, beside raw pread(2) on the same file. Prints median and best of
 // several runs in milliseconds.
 #include "MsgBox.h"
+#include "TBenchTiming.h"
 #include "TConsoleInteraction.h"
 #include "TRecordSet.h"
 
@@ -9,8 +10,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
@@ -38,21 +37,12 @@ void MakeFile(const QString &Path, int Records)
         File.write(Record);
 }
 
-// Runs Setup (not timed) then Work, Runs times; prints median and best.
 void Measure(
     const char *Name, int Runs, const std::function<void()> &Setup, const std::function<void()> &Work)
 {
-    std::vector<double> Ms;
-    for (int I = 0; I < Runs; ++I) {
-        Setup();
-        const auto Start = std::chrono::steady_clock::now();
-        Work();
-        const auto End = std::chrono::steady_clock::now();
-        Ms.push_back(std::chrono::duration<double, std::milli>(End - Start).count());
-    }
-    std::sort(Ms.begin(), Ms.end());
+    const TBenchTiming::TTimes Times = TBenchTiming::Time(Runs, Setup, Work);
     std::printf(
-        "%-44s median %8.3f ms   best %8.3f ms   (%d runs)\n", Name, Ms[Ms.size() / 2], Ms.front(), Runs);
+        "%-44s median %8.3f ms   best %8.3f ms   (%d runs)\n", Name, Times.MedianMs, Times.BestMs, Runs);
 }
 
 } // namespace

@@ -4,19 +4,17 @@
 #include "AppInfo.h"
 #include "CompanyFiles.h"
 #include "TBenchCompany.h"
+#include "TBenchTiming.h"
 #include "TTransferRun.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 namespace {
 
@@ -36,17 +34,9 @@ void WriteLastYearCompany(const QString &Folder, const QString &Name)
 void Measure(
     const char *Name, int Runs, const std::function<void()> &Setup, const std::function<void()> &Work)
 {
-    std::vector<double> Ms;
-    for (int I = 0; I < Runs; ++I) {
-        Setup();
-        QElapsedTimer Clock;
-        Clock.start();
-        Work();
-        Ms.push_back(Clock.nsecsElapsed() / 1e6);
-    }
-    std::sort(Ms.begin(), Ms.end());
+    const TBenchTiming::TTimes Times = TBenchTiming::Time(Runs, Setup, Work);
     std::printf(
-        "%-52s median %9.1f ms   best %9.1f ms   (%d runs)\n", Name, Ms[Ms.size() / 2], Ms.front(), Runs);
+        "%-52s median %9.1f ms   best %9.1f ms   (%d runs)\n", Name, Times.MedianMs, Times.BestMs, Runs);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // program lets a file hold): one walk reads every record through the record
 // set into CurrentEmployee. Prints median and best of several runs.
 #include "EmployeeRecord.h"
+#include "TBenchTiming.h"
 #include "TFrmDataModule.h"
 #include "TRecordSet.h"
 
@@ -9,10 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <vector>
 
 namespace {
 
@@ -54,17 +52,11 @@ int main(int argc, char *argv[])
     if (!Module.CompanyFileOpen || Module.RSW2->RecordCount() != Count)
         qFatal("the company did not open");
 
-    std::vector<double> Ms;
     int Valid = 0;
-    for (int I = 0; I < Runs; ++I) {
-        const auto Start = std::chrono::steady_clock::now();
-        Valid = Module.ValidEmployeeCount();
-        const auto End = std::chrono::steady_clock::now();
-        Ms.push_back(std::chrono::duration<double, std::milli>(End - Start).count());
-    }
+    const TBenchTiming::TTimes Times
+        = TBenchTiming::Time(Runs, {}, [&] { Valid = Module.ValidEmployeeCount(); });
     Module.CloseCompany();
-    std::sort(Ms.begin(), Ms.end());
     std::printf("ValidEmployeeCount over %d records: %d valid; median %.3f ms, best %.3f ms (%d runs)\n",
-        Count, Valid, Ms[Ms.size() / 2], Ms.front(), Runs);
+        Count, Valid, Times.MedianMs, Times.BestMs, Runs);
     return 0;
 }

@@ -36,24 +36,24 @@ QString TCliCsv::HelpText()
         .arg(W2FileExtension());
 }
 
-bool TCliCsv::ParseArgs(
-    const QString &Command, const QStringList &Args, QString &CsvFile, QString &W2File, int &Status)
+int TCliCsv::RunOnFiles(const QString &Command, const QStringList &Args, TWork Work)
 {
     if (Args.size() != 3 || Args[0] != QLatin1String("--csv")) {
         FErr << "qmrk-w2-cli: " << Command << " takes --csv FILE and the path of a " << W2FileExtension()
              << " file\nTry 'qmrk-w2-cli --help'.\n";
-        Status = 2;
-        return false;
+        return 2;
     }
-    CsvFile = Args[1];
-    W2File = Args[2];
+    const QString &W2File = Args[2];
     if (!W2File.endsWith(W2FileExtension())) {
         FErr << "qmrk-w2-cli: " << EscapeControlChars(W2File) << " is not a " << W2FileExtension()
              << " file\nTry 'qmrk-w2-cli --help'.\n";
-        Status = 2;
-        return false;
+        return 2;
     }
-    return true;
+    try {
+        return (this->*Work)(Args[1], W2File);
+    } catch (const EException &Error) {
+        return Fail(Error.Message());
+    }
 }
 
 int TCliCsv::Fail(const QString &Problem)
@@ -64,55 +64,47 @@ int TCliCsv::Fail(const QString &Problem)
 
 int TCliCsv::Import(const QStringList &Args)
 {
-    QString CsvFile;
-    QString W2File;
-    int Status = 0;
-    if (!ParseArgs(QStringLiteral("import"), Args, CsvFile, W2File, Status))
-        return Status;
-    try {
-        TEmployeeImport Import;
-        QString Problem;
-        if (!Import.ReadCompany(W2File, Problem))
-            return Fail(Problem);
-        // Only the program asks for the file password; without a display
-        // nobody can give it, and no one else may change the company.
-        if (!IsBlank(Import.Employer().FilePassword()))
-            return Fail(W2File
-                + QStringLiteral(": the company has a file password; import its employees in the program"));
-        QByteArray Csv;
-        if (!ReadRegularFile(CsvFile, MaxCsvSize, Csv, Problem))
-            return Fail(CsvFile + QStringLiteral(": ") + Problem);
-        Import.Load(Csv);
-        for (const TImportProblem &Found : Import.Problems())
-            FErr << EscapeControlChars(Found.Text()) << "\n";
-        if (!Import.Problems().isEmpty())
-            return 1;
-        if (const QString Failure = Import.WriteCompany(W2File); !Failure.isEmpty())
-            return Fail(W2File + QStringLiteral(": ") + Failure + QStringLiteral("; nothing was imported"));
-        FOut << QStringLiteral("%1 employees imported.").arg(Import.Records().size()) << "\n";
-        return 0;
-    } catch (const EException &Error) {
-        return Fail(Error.Message());
-    }
+    return RunOnFiles(QStringLiteral("import"), Args, &TCliCsv::ImportCsv);
+}
+
+int TCliCsv::ImportCsv(const QString &CsvFile, const QString &W2File)
+{
+    TEmployeeImport Import;
+    QString Problem;
+    if (!Import.ReadCompany(W2File, Problem))
+        return Fail(Problem);
+    // Only the program asks for the file password; without a display
+    // nobody can give it, and no one else may change the company.
+    if (!IsBlank(Import.Employer().FilePassword()))
+        return Fail(W2File
+            + QStringLiteral(": the company has a file password; import its employees in the program"));
+    QByteArray Csv;
+    if (!ReadRegularFile(CsvFile, MaxCsvSize, Csv, Problem))
+        return Fail(CsvFile + QStringLiteral(": ") + Problem);
+    Import.Load(Csv);
+    for (const TImportProblem &Found : Import.Problems())
+        FErr << EscapeControlChars(Found.Text()) << "\n";
+    if (!Import.Problems().isEmpty())
+        return 1;
+    if (const QString Failure = Import.WriteCompany(W2File); !Failure.isEmpty())
+        return Fail(W2File + QStringLiteral(": ") + Failure + QStringLiteral("; nothing was imported"));
+    FOut << QStringLiteral("%1 employees imported.").arg(Import.Records().size()) << "\n";
+    return 0;
 }
 
 int TCliCsv::Export(const QStringList &Args)
 {
-    QString CsvFile;
-    QString W2File;
-    int Status = 0;
-    if (!ParseArgs(QStringLiteral("export"), Args, CsvFile, W2File, Status))
-        return Status;
-    try {
-        TCompanyDump Company;
-        QString Problem;
-        if (!Company.ReadComplete(W2File, QStringLiteral("nothing was exported"), Problem))
-            return Fail(Problem);
-        if (const QString Failure = WriteEmployeesCsv(CsvFile, Company.Employees()); !Failure.isEmpty())
-            return Fail(CsvFile + QStringLiteral(": ") + Failure);
-        FOut << QStringLiteral("%1 employees exported.").arg(Company.Employees().size()) << "\n";
-        return 0;
-    } catch (const EException &Error) {
-        return Fail(Error.Message());
-    }
+    return RunOnFiles(QStringLiteral("export"), Args, &TCliCsv::ExportCsv);
+}
+
+int TCliCsv::ExportCsv(const QString &CsvFile, const QString &W2File)
+{
+    TCompanyDump Company;
+    QString Problem;
+    if (!Company.ReadComplete(W2File, QStringLiteral("nothing was exported"), Problem))
+        return Fail(Problem);
+    if (const QString Failure = WriteEmployeesCsv(CsvFile, Company.Employees()); !Failure.isEmpty())
+        return Fail(CsvFile + QStringLiteral(": ") + Failure);
+    FOut << QStringLiteral("%1 employees exported.").arg(Company.Employees().size()) << "\n";
+    return 0;
 }

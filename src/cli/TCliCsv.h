@@ -18,8 +18,12 @@ public:
     static QString HelpText();
 
 private:
-    bool ParseArgs(
-        const QString &Command, const QStringList &Args, QString &CsvFile, QString &W2File, int &Status);
+    using TWork = int (TCliCsv::*)(const QString &CsvFile, const QString &W2File);
+    // Checks the command line of Command and runs Work on its two files; an
+    // error Work raises is reported as its exit status.
+    int RunOnFiles(const QString &Command, const QStringList &Args, TWork Work);
+    int ImportCsv(const QString &CsvFile, const QString &W2File);
+    int ExportCsv(const QString &CsvFile, const QString &W2File);
     int Fail(const QString &Problem);
 
     QTextStream &FOut;

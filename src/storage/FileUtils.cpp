@@ -103,6 +103,19 @@ int CopyDescriptor(int From, int To)
     return ::fsync(To) == 0 ? 0 : errno;
 }
 
+// Closes the staged file To, which Error (0 or an errno) says was written
+// whole or not: its name, or else it is removed and the copy error raised.
+QString FinishStaged(int To, int Error, const QByteArray &Template)
+{
+    if (::close(To) != 0 && Error == 0)
+        Error = errno;
+    if (Error != 0) {
+        ::unlink(Template.constData());
+        RaiseCopyError(SystemReason(Error));
+    }
+    return QFile::decodeName(Template);
+}
+
 // Closes Fd keeping the errno of the failure that led here.
 int CloseFailed(int Fd)
 {
@@ -271,15 +284,9 @@ QString StageFileCopy(const QString &Source, const QString &Dest)
         ::close(From);
         RaiseCopyError(SystemReason(Error));
     }
-    int Error = ::fchmod(To, Info.st_mode & 07777) == 0 ? CopyDescriptor(From, To) : errno;
+    const int Error = ::fchmod(To, Info.st_mode & 07777) == 0 ? CopyDescriptor(From, To) : errno;
     ::close(From);
-    if (::close(To) != 0 && Error == 0)
-        Error = errno;
-    if (Error != 0) {
-        ::unlink(Template.constData());
-        RaiseCopyError(SystemReason(Error));
-    }
-    return QFile::decodeName(Template);
+    return FinishStaged(To, Error, Template);
 }
 
 QString StageNewFile(const QByteArray &Bytes, const QString &Dest)
@@ -294,13 +301,7 @@ QString StageNewFile(const QByteArray &Bytes, const QString &Dest)
     int Error = ::fchmod(To, 0666 & ~Mask) == 0 ? WriteFully(To, Bytes.constData(), Bytes.size(), 0) : errno;
     if (Error == 0 && ::fsync(To) != 0)
         Error = errno;
-    if (::close(To) != 0 && Error == 0)
-        Error = errno;
-    if (Error != 0) {
-        ::unlink(Template.constData());
-        RaiseCopyError(SystemReason(Error));
-    }
-    return QFile::decodeName(Template);
+    return FinishStaged(To, Error, Template);
 }
 
 void CommitStagedCopy(const QString &Staged, const QString &Dest)

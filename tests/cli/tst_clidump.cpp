@@ -1,7 +1,7 @@
 #include "EmployeeRecord.h"
 #include "EmployerRecord.h"
 #include "QmrkTestMain.h"
-#include "TCli.h"
+#include "TCliInProcess.h"
 #include "TFrmDataModule.h"
 #include "THostileFiles.h"
 #include "TRecordBytes.h"
@@ -15,28 +15,18 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <optional>
 #include <unistd.h>
 
 namespace {
 
-struct TRun {
-    int Code = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
+using TRun = TCliInProcess::TRun<QByteArray>;
 
+// What the tool writes is checked here as bytes.
 TRun RunCli(const QStringList &Args)
 {
-    TRun Result;
-    QTextStream Out(&Result.Out, QIODevice::WriteOnly);
-    QTextStream Err(&Result.Err, QIODevice::WriteOnly);
-    Result.Code = TCli(Out, Err).Run(QStringList { QStringLiteral("qmrk-w2-cli") } + Args);
-    Out.flush();
-    Err.flush();
-    return Result;
+    return TCliInProcess::RunCli<QByteArray>(Args);
 }
 
 // Every entry of Folder with its bytes, to show that nothing was created or changed.

@@ -1,7 +1,7 @@
 #include "EmployeeLayout.h"
 #include "QmrkTestMain.h"
 #include "RecordFields.h"
-#include "TCli.h"
+#include "TCliInProcess.h"
 #include "TEFW2Fixtures.h"
 #include "TExpectedLine.h"
 #include "THostileFiles.h"
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <limits>
 
@@ -19,22 +18,8 @@ using namespace EFW2Fixtures;
 
 namespace {
 
-struct TRun {
-    int Code = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList &Args)
-{
-    TRun Result;
-    QTextStream Out(&Result.Out, QIODevice::WriteOnly);
-    QTextStream Err(&Result.Err, QIODevice::WriteOnly);
-    Result.Code = TCli(Out, Err).Run(QStringList { QStringLiteral("qmrk-w2-cli") } + Args);
-    Out.flush();
-    Err.flush();
-    return Result;
-}
+using TRun = TCliInProcess::TRun<QString>;
+using TCliInProcess::RunCli;
 
 // Every file under Folder with its bytes and permissions.
 QMap<QString, QByteArray> Snapshot(const QString &Folder)

@@ -27,6 +27,21 @@ QByteArray Csv(const QList<QByteArray> &Lines)
     return Result;
 }
 
+// The file of the good row with one column more, or one of its own replaced.
+QByteArray GoodRowWith(const QByteArray &Column, const QByteArray &Cell)
+{
+    QList<QByteArray> Names = Header.split(',');
+    QList<QByteArray> Cells = GoodRow.split(',');
+    const qsizetype At = Names.indexOf(Column);
+    if (At >= 0) {
+        Cells[At] = Cell;
+    } else {
+        Names.append(Column);
+        Cells.append(Cell);
+    }
+    return Csv({ Names.join(','), Cells.join(',') });
+}
+
 EmployerRecord Employer(
     const QString &State = QStringLiteral("IL"), const QString &StateID = QStringLiteral("1234567"))
 {
@@ -77,6 +92,16 @@ QString FieldValue(const EmployeeRecord &Record, const QString &Name)
         }
     }
     return QStringLiteral("<no field %1>").arg(Name);
+}
+
+// Dir/Acme.W325 holding Employer and Dir/Acme.W225 with one blank record, as
+// a new company is on disk; the .W225's path.
+QString WriteNewCompany(const QTemporaryDir &Dir, const QByteArray &Employer)
+{
+    const QString W2 = Dir.filePath(QStringLiteral("Acme.W225"));
+    TRecordBytes::WriteFile(Dir.filePath(QStringLiteral("Acme.W325")), { Employer });
+    TRecordBytes::WriteFile(W2, { QByteArray(480, '\0') });
+    return W2;
 }
 
 TEmployeeImport Imported(const QByteArray &Bytes, const EmployerRecord &Company = Employer(),
@@ -186,23 +211,13 @@ void TstEmployeeImport::valueForms_data()
                                             << "LastName" << QString::fromUtf8("Le\xE2\x82\xAC");
 }
 
-// A good row with one column more, or one of its own replaced.
 void TstEmployeeImport::valueForms()
 {
     QFETCH(QByteArray, Column);
     QFETCH(QByteArray, Cell);
     QFETCH(QString, Field);
     QFETCH(QString, Stored);
-    QList<QByteArray> Names = Header.split(',');
-    QList<QByteArray> Cells = GoodRow.split(',');
-    const qsizetype At = Names.indexOf(Column);
-    if (At >= 0) {
-        Cells[At] = Cell;
-    } else {
-        Names.append(Column);
-        Cells.append(Cell);
-    }
-    const TEmployeeImport Import = Imported(Csv({ Names.join(','), Cells.join(',') }));
+    const TEmployeeImport Import = Imported(GoodRowWith(Column, Cell));
     QCOMPARE(ProblemTexts(Import), QStringList());
     QCOMPARE(Import.Records().size(), 1);
     QCOMPARE(FieldValue(Import.Records().first(), Field), Stored);
@@ -282,16 +297,7 @@ void TstEmployeeImport::refusedValues()
     QFETCH(QByteArray, Column);
     QFETCH(QByteArray, Cell);
     QFETCH(QString, Problem);
-    QList<QByteArray> Names = Header.split(',');
-    QList<QByteArray> Cells = GoodRow.split(',');
-    const qsizetype At = Names.indexOf(Column);
-    if (At >= 0) {
-        Cells[At] = Cell;
-    } else {
-        Names.append(Column);
-        Cells.append(Cell);
-    }
-    const TEmployeeImport Import = Imported(Csv({ Names.join(','), Cells.join(',') }));
+    const TEmployeeImport Import = Imported(GoodRowWith(Column, Cell));
     QCOMPARE(ProblemTexts(Import), QStringList { Problem });
     QVERIFY(!Import.Ready());
 }
@@ -556,10 +562,8 @@ void TstEmployeeImport::firstBlankRecordIsReplaced()
 void TstEmployeeImport::writtenFileBytes()
 {
     QTemporaryDir Dir;
-    const QString W2 = Dir.filePath(QStringLiteral("Acme.W225"));
     const QByteArray Employer = TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1234567");
-    TRecordBytes::WriteFile(Dir.filePath(QStringLiteral("Acme.W325")), { Employer });
-    TRecordBytes::WriteFile(W2, { QByteArray(480, '\0') });
+    const QString W2 = WriteNewCompany(Dir, Employer);
     TEmployeeImport Import;
     QString Problem;
     QVERIFY2(Import.ReadCompany(W2, Problem), qPrintable(Problem));
@@ -595,10 +599,7 @@ void TstEmployeeImport::writtenFileBytes()
 void TstEmployeeImport::refusedWriteLeavesTheFile()
 {
     QTemporaryDir Dir;
-    const QString W2 = Dir.filePath(QStringLiteral("Acme.W225"));
-    TRecordBytes::WriteFile(
-        Dir.filePath(QStringLiteral("Acme.W325")), { TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1") });
-    TRecordBytes::WriteFile(W2, { QByteArray(480, '\0') });
+    const QString W2 = WriteNewCompany(Dir, TRecordBytes(608).PutStr(384, "IL").PutStr(387, "1"));
     TEmployeeImport Import;
     QString Problem;
     QVERIFY(Import.ReadCompany(W2, Problem));

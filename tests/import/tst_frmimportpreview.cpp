@@ -30,6 +30,13 @@ EmployerRecord Employer()
     return Result;
 }
 
+// File imported into a company of one blank employee, as a new company is.
+void Load(TEmployeeImport &Import, const QByteArray &File = MixedFile)
+{
+    Import.SetCompany(Employer(), { EmployeeRecord() });
+    Import.Load(File);
+}
+
 QStringList Listed(const TFrmImportPreview &Window)
 {
     QStringList Result;
@@ -52,6 +59,14 @@ void MapColumn(TFrmImportPreview &Window, int Column, const QString &Field)
     QCOMPARE(Box->currentText(), Field);
 }
 
+// MixedFile's unknown columns mapped: Province is the state, Wages box 1, Notes left out.
+void MapMixedColumns(TFrmImportPreview &Window)
+{
+    MapColumn(Window, 5, QStringLiteral("State"));
+    MapColumn(Window, 7, QStringLiteral("Box1Wages"));
+    MapColumn(Window, 8, QStringLiteral("(ignore)"));
+}
+
 bool Marked(const TFrmImportPreview &Window, int TableRow, int Column)
 {
     return Window.GrdRows->item(TableRow, Column)->background().color() != QColor()
@@ -72,8 +87,7 @@ private Q_SLOTS:
 void TstFrmImportPreview::unknownColumnsAreMappedAndProblemsRemain()
 {
     TEmployeeImport Import;
-    Import.SetCompany(Employer(), { EmployeeRecord() });
-    Import.Load(MixedFile);
+    Load(Import);
     TFrmImportPreview Window(Import, QStringLiteral("payroll.csv"));
     Window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Window));
@@ -87,9 +101,7 @@ void TstFrmImportPreview::unknownColumnsAreMappedAndProblemsRemain()
             "row 1, Notes: \"Notes\" is not a field of the employee record." }));
     QVERIFY(!Window.BtnImport->isEnabled());
 
-    MapColumn(Window, 5, QStringLiteral("State"));
-    MapColumn(Window, 7, QStringLiteral("Box1Wages"));
-    MapColumn(Window, 8, QStringLiteral("(ignore)"));
+    MapMixedColumns(Window);
     // Mapped, the columns are checked row by row; the bad rows are left as they are.
     QCOMPARE(Listed(Window),
         (QStringList { "row 3, State: \"QQ\" is not a state code.",
@@ -117,10 +129,9 @@ void TstFrmImportPreview::unknownColumnsAreMappedAndProblemsRemain()
 void TstFrmImportPreview::importIsOfferedWhenNothingIsLeft()
 {
     TEmployeeImport Import;
-    Import.SetCompany(Employer(), { EmployeeRecord() });
     QByteArray Good = MixedFile;
     Good.replace(",QQ,", ",IN,").replace(",6355,", ",06355,");
-    Import.Load(Good);
+    Load(Import, Good);
     bool Accepted = false;
     WhenModal<TFrmImportPreview>([](TFrmImportPreview *Window) {
         MapColumn(*Window, 5, QStringLiteral("State"));
@@ -145,14 +156,11 @@ void TstFrmImportPreview::screenshot()
     if (Target.isEmpty())
         QSKIP("set QMRK_SCREENSHOT_DIR to keep a picture of the preview");
     TEmployeeImport Import;
-    Import.SetCompany(Employer(), { EmployeeRecord() });
-    Import.Load(MixedFile);
+    Load(Import);
     TFrmImportPreview Window(Import, QStringLiteral("payroll.csv"));
     Window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&Window));
-    MapColumn(Window, 5, QStringLiteral("State"));
-    MapColumn(Window, 7, QStringLiteral("Box1Wages"));
-    MapColumn(Window, 8, QStringLiteral("(ignore)"));
+    MapMixedColumns(Window);
     Window.GrdRows->scrollToTop();
     Window.GrdRows->horizontalScrollBar()->setValue(0);
     QVERIFY(Window.grab().save(Target + QStringLiteral("/import-preview.png")));

@@ -1,6 +1,6 @@
 #include "QmrkRequiredTool.h"
 #include "QmrkTestMain.h"
-#include "TCli.h"
+#include "TCliInProcess.h"
 #include "THostileFiles.h"
 #include "TPrintingTestData.h"
 #include "TSnapshotReader.h"
@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <sys/resource.h>
 
@@ -252,14 +251,9 @@ void TstCliReport::aFullDiskKeepsTheEarlierOutput()
 
 void TstCliReport::inProcess()
 {
-    QString Out, Err;
-    QTextStream OutStream(&Out), ErrStream(&Err);
-    const int Code = TCli(OutStream, ErrStream)
-                         .Run(QStringList { QStringLiteral("qmrk-w2-cli") } + SampleArgs()
-                             << QStringLiteral("--snapshot") << Path(QStringLiteral("in.ndr")));
-    OutStream.flush();
-    ErrStream.flush();
-    QVERIFY2(Code == 0, qPrintable(Err));
+    const TCliInProcess::TRun<QString> Run = TCliInProcess::RunCli(
+        SampleArgs() << QStringLiteral("--snapshot") << Path(QStringLiteral("in.ndr")));
+    QVERIFY2(Run.Code == 0, qPrintable(Run.Err));
     QVERIFY(QFile::exists(Path(QStringLiteral("in.ndr"))));
 }
 

@@ -3,6 +3,7 @@
 #include "TDataModulePrintSource.h"
 #include "TEmployeeListPrintSource.h"
 #include "TFormsFixture.h"
+#include "THostileFiles.h"
 #include "TRecordSet.h"
 #include "TW2LabelPrinting.h"
 
@@ -259,13 +260,10 @@ private:
     }
     static int RunCli(const QStringList &Args, QString *Err = nullptr)
     {
-        QProcess Tool;
-        Tool.start(QStringLiteral(QMRK_CLI_PATH), Args);
-        if (!Tool.waitForFinished(60000))
-            return -1;
+        const THostileFiles::TCliRun Run = THostileFiles::RunCli(QStringLiteral(QMRK_CLI_PATH), Args, 60000);
         if (Err)
-            *Err = QString::fromUtf8(Tool.readAllStandardError());
-        return Tool.exitCode();
+            *Err = QString::fromUtf8(Run.Err);
+        return Run.Finished ? Run.Code : -1;
     }
 
 private Q_SLOTS:

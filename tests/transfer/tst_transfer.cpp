@@ -1,5 +1,5 @@
 #include "QmrkTestMain.h"
-#include "TCli.h"
+#include "TCliInProcess.h"
 #include "THostileFiles.h"
 #include "TRecordBytes.h"
 #include "TScriptedInteraction.h"
@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextStream>
 
 #include <memory>
 #include <optional>
@@ -21,22 +20,8 @@ using namespace TTransferFixtures;
 
 namespace {
 
-struct TRun {
-    int Code = -1;
-    QString Out;
-    QString Err;
-};
-
-TRun RunCli(const QStringList &Args)
-{
-    TRun Result;
-    QTextStream Out(&Result.Out, QIODevice::WriteOnly);
-    QTextStream Err(&Result.Err, QIODevice::WriteOnly);
-    Result.Code = TCli(Out, Err).Run(QStringList { QStringLiteral("qmrk-w2-cli") } + Args);
-    Out.flush();
-    Err.flush();
-    return Result;
-}
+using TRun = TCliInProcess::TRun<QString>;
+using TCliInProcess::RunCli;
 
 QString KindText(TTransferOutcome::TKind Kind)
 {
