@@ -12,6 +12,8 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <cmath>
+
 namespace {
 
 struct TContext {
@@ -99,7 +101,13 @@ size_t qHash(const TShapeKey &Key, size_t Seed = 0)
 // operation on each glyph; the glyphs keep their own positions, so the blank
 // ones can go. A form page has thousands of caption glyphs, a sixth of them
 // spaces.
-QList<QGlyphRun> WithoutBlankGlyphs(QList<QGlyphRun> Runs)
+//
+// On a device of print resolution the glyphs are also placed on whole
+// device dots (1/1200 in on a PDF): invisible, and the PDF writer's glyph
+// steps become short whole numbers that repeat, which its compression -
+// most of the time a long run takes - handles far better. A screen keeps
+// the shaper's fractional places, where a whole pixel would show.
+QList<QGlyphRun> ForPainting(QList<QGlyphRun> Runs, bool WholeDots)
 {
     for (QGlyphRun &Run : Runs) {
         const QRawFont Font = Run.rawFont();
@@ -111,10 +119,10 @@ QList<QGlyphRun> WithoutBlankGlyphs(QList<QGlyphRun> Runs)
             if (Font.boundingRect(Glyphs[I]).isEmpty())
                 continue;
             InkGlyphs.append(Glyphs[I]);
-            InkPositions.append(Positions[I]);
+            InkPositions.append(WholeDots
+                    ? QPointF(std::round(Positions[I].x()), std::round(Positions[I].y()))
+                    : Positions[I]);
         }
-        if (InkGlyphs.size() == Glyphs.size())
-            continue;
         Run.setGlyphIndexes(InkGlyphs);
         Run.setPositions(InkPositions);
     }
@@ -139,7 +147,7 @@ const TShapedText &Shaped(const QFont &Font, const QString &Text, QPaintDevice *
     Layout.endLayout();
     TShapedText Result;
     if (Line.isValid()) {
-        Result.Runs = WithoutBlankGlyphs(Layout.glyphRuns());
+        Result.Runs = ForPainting(Layout.glyphRuns(), Device->logicalDpiX() >= 300);
         Result.Ascent = Line.ascent();
         Result.Width = Line.horizontalAdvance();
     }
