@@ -2,6 +2,7 @@
 
 #include "EmployeeRecord.h"
 #include "TEmployeeImport.h"
+#include "TextUtils.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -136,11 +137,14 @@ void TFrmImportPreview::ShowProblems()
         Item->setToolTip(Problem.Message);
     }
     const qsizetype Count = FImport.Problems().size();
+    const qsizetype Ready = FImport.Records().size();
     LblSummary->setText(Count == 0
-            ? QStringLiteral("%1 employees are ready to be imported.").arg(FImport.Records().size())
-            : QStringLiteral("%1 rows, %2 problems; nothing can be imported until every problem is mended.")
-                  .arg(FImport.RowCount())
-                  .arg(Count));
+            ? CountText(Ready, QStringLiteral("employee is"), QStringLiteral("employees are"))
+                + QStringLiteral(" ready to be imported.")
+            : CountText(FImport.RowCount(), QStringLiteral("row"), QStringLiteral("rows"))
+                + QStringLiteral(", ")
+                + CountText(Count, QStringLiteral("problem"), QStringLiteral("problems"))
+                + QStringLiteral("; nothing can be imported until every problem is mended."));
     BtnImport->setEnabled(FImport.Ready());
 }
 

@@ -695,8 +695,9 @@ void TFrmMain::MnuImportEmployeesClick()
         throw EException(QStringLiteral("No employees were imported: ") + Failure + QLatin1Char('.'));
     // The new employees have not been through the W-2 window yet.
     Module.FormsReviewState = 0;
-    MsgBox(QStringLiteral("%1 employees imported.").arg(Import.Records().size()), AppTitle(),
-        MsgFlag::IconInformation);
+    MsgBox(CountText(Import.Records().size(), QStringLiteral("employee"), QStringLiteral("employees"))
+            + QStringLiteral(" imported."),
+        AppTitle(), MsgFlag::IconInformation);
 }
 
 void TFrmMain::MnuExportEmployeesClick()
@@ -716,6 +717,7 @@ void TFrmMain::MnuExportEmployeesClick()
         throw EException(Problem);
     if (const QString Failure = WriteEmployeesCsv(CsvFile, Company.Employees()); !Failure.isEmpty())
         throw EException(CsvFile + QStringLiteral(": ") + Failure);
-    MsgBox(QStringLiteral("%1 employees exported.").arg(Company.Employees().size()), AppTitle(),
-        MsgFlag::IconInformation);
+    MsgBox(CountText(Company.Employees().size(), QStringLiteral("employee"), QStringLiteral("employees"))
+            + QStringLiteral(" exported."),
+        AppTitle(), MsgFlag::IconInformation);
 }

@@ -88,7 +88,8 @@ int TCliCsv::ImportCsv(const QString &CsvFile, const QString &W2File)
         return 1;
     if (const QString Failure = Import.WriteCompany(W2File); !Failure.isEmpty())
         return Fail(W2File + QStringLiteral(": ") + Failure + QStringLiteral("; nothing was imported"));
-    FOut << QStringLiteral("%1 employees imported.").arg(Import.Records().size()) << "\n";
+    FOut << CountText(Import.Records().size(), QStringLiteral("employee"), QStringLiteral("employees"))
+         << " imported.\n";
     return 0;
 }
 
@@ -105,6 +106,7 @@ int TCliCsv::ExportCsv(const QString &CsvFile, const QString &W2File)
         return Fail(Problem);
     if (const QString Failure = WriteEmployeesCsv(CsvFile, Company.Employees()); !Failure.isEmpty())
         return Fail(CsvFile + QStringLiteral(": ") + Failure);
-    FOut << QStringLiteral("%1 employees exported.").arg(Company.Employees().size()) << "\n";
+    FOut << CountText(Company.Employees().size(), QStringLiteral("employee"), QStringLiteral("employees"))
+         << " exported.\n";
     return 0;
 }

@@ -126,3 +126,8 @@ QString EscapeControlChars(const QString &Text, TLineBreaks LineBreaks)
     }
     return Result;
 }
+
+QString CountText(qsizetype Count, const QString &One, const QString &Many)
+{
+    return QStringLiteral("%1 %2").arg(Count).arg(Count == 1 ? One : Many);
+}

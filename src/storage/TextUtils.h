@@ -37,3 +37,6 @@ enum class TLineBreaks { Escape, Keep };
 // taken from a file can be shown on a terminal or in a message box without
 // acting on it. Keep leaves CR and LF, the line breaks a message makes.
 QString EscapeControlChars(const QString &Text, TLineBreaks LineBreaks = TLineBreaks::Escape);
+
+// "1 employee", "12 employees": a count with its noun in the right number.
+QString CountText(qsizetype Count, const QString &One, const QString &Many);

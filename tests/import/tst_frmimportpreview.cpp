@@ -81,6 +81,8 @@ class TstFrmImportPreview : public QObject {
 private Q_SLOTS:
     void unknownColumnsAreMappedAndProblemsRemain();
     void importIsOfferedWhenNothingIsLeft();
+    void summaryCountsInTheRightNumber_data();
+    void summaryCountsInTheRightNumber();
     void screenshot();
 };
 
@@ -148,6 +150,30 @@ void TstFrmImportPreview::importIsOfferedWhenNothingIsLeft()
     QVERIFY(Import.Ready());
     QCOMPARE(Import.Records().size(), 4);
     QCOMPARE(Import.Records()[3].State(), QStringLiteral("IL"));
+}
+
+void TstFrmImportPreview::summaryCountsInTheRightNumber_data()
+{
+    QTest::addColumn<QByteArray>("File");
+    QTest::addColumn<QString>("Summary");
+    const QByteArray Header = "EmployeeSSN,FirstName,LastName,StreetAddress,City,State,ZipCode,Box1Wages\r\n";
+    const QByteArray Good = "234-56-7890,Ann,Lee,1 Main St,Springfield,IL,62701,50000\r\n";
+    const QByteArray Bad = "345678901,Bob,Ray,2 Elm St,Chicago,QQ,60601,42000\r\n";
+    QTest::newRow("one ready") << Header + Good << "1 employee is ready to be imported.";
+    QTest::newRow("one row, one problem")
+        << Header + Bad << "1 row, 1 problem; nothing can be imported until every problem is mended.";
+    QTest::newRow("two rows, one problem")
+        << Header + Good + Bad << "2 rows, 1 problem; nothing can be imported until every problem is mended.";
+}
+
+void TstFrmImportPreview::summaryCountsInTheRightNumber()
+{
+    QFETCH(QByteArray, File);
+    QFETCH(QString, Summary);
+    TEmployeeImport Import;
+    Load(Import, File);
+    TFrmImportPreview Window(Import, QStringLiteral("payroll.csv"));
+    QCOMPARE(Window.LblSummary->text(), Summary);
 }
 
 void TstFrmImportPreview::screenshot()
