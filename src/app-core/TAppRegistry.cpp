@@ -1,11 +1,49 @@
 #include "TAppRegistry.h"
 
+#include "ECustomException.h"
+#include "FileUtils.h"
+
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+// Far more than any settings file of the program holds.
+constexpr qint64 MaxSettingsSize = 1024 * 1024;
+
+} // namespace
 
 TAppRegistry::TAppRegistry(const QString &FileName)
-    : FSettings(new QSettings(FileName.isEmpty() ? DefaultFileName() : FileName, QSettings::IniFormat))
 {
+    const QString Path = FileName.isEmpty() ? DefaultFileName() : FileName;
+    FProblem = UnfitReason(Path);
+    if (FProblem.isEmpty()) {
+        FSettings = new QSettings(Path, QSettings::IniFormat);
+        return;
+    }
+    FStandIn = std::make_unique<QTemporaryDir>();
+    FSettings = new QSettings(FStandIn->filePath(QStringLiteral("qmrk-w2.ini")), QSettings::IniFormat);
+}
+
+// A missing file is fine (it is made on the first write); one that cannot
+// be opened for another reason is left to QSettings, which then reads
+// nothing.
+QString TAppRegistry::UnfitReason(const QString &FileName)
+{
+    QFile File(FileName);
+    if (!File.exists())
+        return QString();
+    try {
+        QString Reason;
+        OpenRegularFile(File, MaxSettingsSize, Reason);
+    } catch (const ECustomException &Error) {
+        return QStringLiteral("The settings file %1; the program starts with its default settings and "
+                              "keeps the changes made now only until it ends.")
+            .arg(Error.Message());
+    }
+    return QString();
 }
 
 TAppRegistry::~TAppRegistry()

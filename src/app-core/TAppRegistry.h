@@ -2,11 +2,17 @@
 
 #include <QString>
 
+#include <memory>
+
 class QSettings;
+class QTemporaryDir;
 
 // The per-user settings store. Keys are written as registry paths
 // ("Software\QMRK\2025\RecentFiles") and kept as groups of one INI file in
 // the user's configuration folder. Integers and booleans are stored as integers.
+// A settings file that is no regular file of a sane size (a named pipe would
+// hang the start) is left alone: the store starts empty, keeps what is
+// written until it ends, and Problem() says why.
 class TAppRegistry {
 public:
     // The store of this user; FileName overrides where it lives (tests).
@@ -17,6 +23,8 @@ public:
 
     static QString DefaultFileName();
     QString FileName() const;
+    // Why the settings file was left alone; empty when it is used.
+    QString Problem() const { return FProblem; }
 
     // A key exists once a value was written under it.
     bool KeyExists(const QString &Key) const;
@@ -29,5 +37,9 @@ public:
 
 private:
     static QString GroupOf(const QString &Key);
-    QSettings *FSettings;
+    static QString UnfitReason(const QString &FileName);
+
+    QString FProblem;
+    std::unique_ptr<QTemporaryDir> FStandIn;
+    QSettings *FSettings = nullptr;
 };

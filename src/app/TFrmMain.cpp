@@ -288,6 +288,8 @@ void TFrmMain::FormShow()
     TAppGlobals &Globals = TAppGlobals::Instance();
     Globals.MaskEmployeeSSN = true;
     Globals.AppRegistry = std::make_unique<TAppRegistry>();
+    if (const QString Problem = Globals.AppRegistry->Problem(); !Problem.isEmpty())
+        MsgBox(Problem, AppTitle(), MsgFlag::IconWarning);
     Globals.MasterList.clear();
     Globals.ProgramDir = TDesktop::ProgramDir();
     Globals.DataDir = PrepareDataDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));

@@ -1,6 +1,7 @@
 #include "QmrkTestMain.h"
 #include "ShellRules.h"
 #include "TAppRegistry.h"
+#include "THostileFiles.h"
 #include "TMemoryStatus.h"
 #include "TRecentFileList.h"
 #include "TScriptedInteraction.h"
@@ -8,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 class TstShellRules : public QObject {
@@ -18,6 +20,8 @@ private Q_SLOTS:
     void addRecentFile();
     void recentListLoadsOnlyAnExistingKey();
     void registryFileIsPlainIni();
+    void unfitSettingsFileIsLeftAlone_data();
+    void unfitSettingsFileIsLeftAlone();
     void saveAsTargetName_data();
     void saveAsTargetName();
     void companyExtension_data();
@@ -110,6 +114,51 @@ void TstShellRules::registryFileIsPlainIni()
     QFile Written(File);
     QVERIFY(Written.open(QIODevice::ReadOnly));
     QCOMPARE(Written.readAll(), Expected);
+}
+
+void TstShellRules::unfitSettingsFileIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("Kind");
+    QTest::addColumn<qint64>("Size");
+    QTest::newRow("named pipe") << "fifo" << qint64(0);
+    QTest::newRow("folder") << "folder" << qint64(0);
+    QTest::newRow("endless device") << "zero" << qint64(0);
+    QTest::newRow("far too large") << "oversized" << qint64(1024 * 1024 + 1);
+}
+
+// A pipe in place of the settings file would hang the start: the store
+// starts empty instead, keeps what is written while it lives, says why, and
+// leaves the file as it is.
+void TstShellRules::unfitSettingsFileIsLeftAlone()
+{
+    QFETCH(QString, Kind);
+    QFETCH(qint64, Size);
+    QTemporaryDir Dir;
+    const QString File = Dir.filePath(QStringLiteral("qmrk-w2.ini"));
+    THostileFiles::Make(File, Kind, Size);
+    const QFileInfo Before(File);
+    {
+        TAppRegistry Registry(File);
+        QCOMPARE(Registry.Problem(),
+            QStringLiteral(
+                "The settings file %1%2; the program starts with its default settings and keeps the "
+                "changes made now only until it ends.")
+                .arg(File, THostileFiles::Problem(Kind, Size, 1024 * 1024)));
+        QCOMPARE(Registry.ReadString(QStringLiteral("Software\\QMRK\\2025\\Backup"), QStringLiteral("Path"),
+                     QStringLiteral("none")),
+            QStringLiteral("none"));
+        Registry.WriteString(QStringLiteral("Software\\QMRK\\2025\\Backup"), QStringLiteral("Path"),
+            QStringLiteral("/media/usb"));
+        QVERIFY(Registry.Flush());
+        QCOMPARE(Registry.ReadString(QStringLiteral("Software\\QMRK\\2025\\Backup"), QStringLiteral("Path")),
+            QStringLiteral("/media/usb"));
+    }
+    const QFileInfo After(File);
+    QCOMPARE(After.isFile(), Before.isFile());
+    QCOMPARE(After.isDir(), Before.isDir());
+    QCOMPARE(After.size(), Before.size());
+    QCOMPARE(QDir(Dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+        QStringList { QStringLiteral("qmrk-w2.ini") });
 }
 
 void TstShellRules::saveAsTargetName_data()
