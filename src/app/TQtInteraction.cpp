@@ -49,6 +49,35 @@ QList<TButtonChoice> ButtonsFor(int Flags)
     }
 }
 
+// A box taller than the screen hides its buttons, and a run can find an
+// amount to question in each of thousands of employees. A long text shows
+// its first lines and its closing paragraph (the question), and the whole of
+// it under Show Details..., which scrolls.
+constexpr int MaxShownLines = 30;
+constexpr int HeadLines = 20;
+constexpr int MaxClosingLines = 5;
+
+void SetFittedText(QMessageBox &Box, const QString &Text)
+{
+    const QStringList Lines = Text.split(QLatin1Char('\n'));
+    if (Lines.size() <= MaxShownLines) {
+        Box.setText(Text);
+        return;
+    }
+    const qsizetype LastBreak = Text.lastIndexOf(QLatin1String("\n\n"));
+    QString Closing = LastBreak >= 0 ? Text.mid(LastBreak + 2) : QString();
+    if (Closing.count(QLatin1Char('\n')) >= MaxClosingLines)
+        Closing.clear();
+    const qsizetype ClosingLines = Closing.isEmpty() ? 0 : Closing.count(QLatin1Char('\n')) + 2;
+    const qsizetype Hidden = Lines.size() - HeadLines - ClosingLines;
+    QString Shown = Lines.mid(0, HeadLines).join(QLatin1Char('\n'))
+        + QStringLiteral("\n... and %1 more lines; Show Details... lists the whole text.").arg(Hidden);
+    if (!Closing.isEmpty())
+        Shown += QStringLiteral("\n\n") + Closing;
+    Box.setText(Shown);
+    Box.setDetailedText(Text);
+}
+
 } // namespace
 
 TQtInteraction::TQtInteraction()
@@ -66,9 +95,10 @@ int TQtInteraction::MessageBox(const QString &Text, const QString &Caption, int 
 {
     QString Shown = Text;
     Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox Box(IconFor(Flags), Caption, Shown, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox Box(IconFor(Flags), Caption, QString(), QMessageBox::NoButton, QApplication::activeWindow());
     Box.setObjectName(QStringLiteral("MsgBox"));
     Box.setTextFormat(Qt::PlainText);
+    SetFittedText(Box, Shown);
     const QList<TButtonChoice> Choices = ButtonsFor(Flags);
     for (const TButtonChoice &Choice : Choices)
         Box.addButton(Choice.Button);

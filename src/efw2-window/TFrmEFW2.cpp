@@ -544,7 +544,7 @@ bool TFrmEFW2::AcceptFindings(const QList<TEFW2Finding> &Findings)
     QStringList Lines;
     for (const TEFW2Finding &Finding : Findings)
         Lines.append(Finding.Text());
-    const QString Text = QStringLiteral("The SSA's 2025 checks would report these amounts:~~")
+    const QString Text = QStringLiteral("The SSA's %1 checks would report these amounts:~~").arg(YearText())
         + Lines.join(QLatin1Char('~')) + QStringLiteral("~~Write the EFW2 file anyway?");
     return MsgBox(Text, AppTitle(), MsgFlag::YesNo | MsgFlag::IconWarning | MsgFlag::DefaultButton2)
         == MsgResult::Yes;

@@ -1,5 +1,6 @@
 #include "EFW2LimitChecks.h"
 
+#include "AppInfo.h"
 #include "EFW2Records.h"
 #include "EmployeeRecord.h"
 #include "IdentifierChecks.h"
@@ -48,12 +49,13 @@ QList<TRuleResult> RulesFailed(const TAmounts &A)
     const QString Base = DollarsText(SocSecBase);
     if (SocSecBase > WageBase)
         Failed.append({ true,
-            QStringLiteral("social security wages plus tips above the 2025 wage base of %1")
-                .arg(DollarsText(WageBase)),
+            QStringLiteral("social security wages plus tips above the %1 wage base of %2")
+                .arg(YearText(), DollarsText(WageBase)),
             QStringLiteral("boxes 3 and 7: %1").arg(Base) });
     if (A.SocSecTax > MaxSocSecTax)
         Failed.append({ true,
-            QStringLiteral("social security tax above the 2025 maximum of %1").arg(DollarsText(MaxSocSecTax)),
+            QStringLiteral("social security tax above the %1 maximum of %2")
+                .arg(YearText(), DollarsText(MaxSocSecTax)),
             QStringLiteral("box 4: %1").arg(DollarsText(A.SocSecTax)) });
     // A cent of leeway, in thousandths of a cent.
     if (A.SocSecTax * 1000 > SocSecBase * SocSecPerMille + 1000)

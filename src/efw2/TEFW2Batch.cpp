@@ -1,5 +1,7 @@
 #include "TEFW2Batch.h"
 
+#include "AppInfo.h"
+
 #include "CompanyFiles.h"
 
 #include "EFW2Files.h"
@@ -46,12 +48,12 @@ QString TEFW2Batch::HelpText()
         "               refuses, or an amount field holds no number of zero or\n"
         "               more, the reason goes to stderr, nothing is written\n"
         "               and the exit status is 3. Each amount that the SSA's\n"
-        "               2025 checks would report is a line on stderr (Error or\n"
+        "               %2 checks would report is a line on stderr (Error or\n"
         "               Notice) and the files are written; with --strict an\n"
         "               Error refuses the run, writes nothing, exit status 3.\n"
         "               A company file that is missing or damaged (a record\n"
         "               cut short) writes nothing either, with exit status 1.\n")
-        .arg(W2FileExtension());
+        .arg(W2FileExtension(), YearText());
 }
 
 bool TEFW2Batch::ParseArguments(const QStringList &Args)

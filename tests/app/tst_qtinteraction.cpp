@@ -56,6 +56,7 @@ private Q_SLOTS:
     void messageBoxes_data();
     void messageBoxes();
     void tildeBecomesALineBreak();
+    void aLongTextKeepsTheButtonsOnTheScreen();
     void passwordPrompt_data();
     void passwordPrompt();
     void altKeysTypeNothingInThePrompt_data();
@@ -148,6 +149,46 @@ void TstQtInteraction::tildeBecomesALineBreak()
     });
     MsgBox(QStringLiteral("First line~Second line"), AppTitle(), 64);
     QCOMPARE(Text, QStringLiteral("First line\nSecond line"));
+}
+
+// A question after thousands of findings: the box still fits the screen,
+// shows the question, keeps every line under Show Details... and answers
+// as any other.
+void TstQtInteraction::aLongTextKeepsTheButtonsOnTheScreen()
+{
+    TQtInteraction Interaction;
+    QStringList Lines;
+    for (int I = 1; I <= 500; ++I)
+        Lines.append(QStringLiteral("Notice: employee record %1 (A B, ***-**-0001): a finding").arg(I));
+    const QString Question = QStringLiteral("Findings:~~") + Lines.join(QLatin1Char('~'))
+        + QStringLiteral("~~Write the EFW2 file anyway?");
+    int Height = 0;
+    QString Text, Details;
+    int Default = 0;
+    WhenBoxShows([&](QMessageBox *Box) {
+        Height = Box->sizeHint().height();
+        Text = Box->text();
+        Details = Box->detailedText();
+        Default = int(Box->standardButton(Box->defaultButton()));
+        QTest::mouseClick(Box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    QCOMPARE(MsgBox(Question, AppTitle(), MsgFlag::YesNo | MsgFlag::IconWarning | MsgFlag::DefaultButton2),
+        int(MsgResult::Yes));
+    QVERIFY2(Height < 800, qPrintable(QString::number(Height)));
+    QVERIFY(Text.startsWith(QStringLiteral("Findings:\n\nNotice: employee record 1 (")));
+    QVERIFY(
+        Text.contains(QStringLiteral("\n... and 482 more lines; Show Details... lists the whole text.\n\n")));
+    QVERIFY(Text.endsWith(QStringLiteral("\n\nWrite the EFW2 file anyway?")));
+    QCOMPARE(Details, QString(Question).replace(QLatin1Char('~'), QLatin1Char('\n')));
+    QCOMPARE(Default, int(QMessageBox::No));
+
+    // A short text stays as it is, with no details.
+    WhenBoxShows([&](QMessageBox *Box) {
+        Details = Box->detailedText();
+        Box->accept();
+    });
+    MsgBox(Lines.mid(0, 30).join(QLatin1Char('~')), AppTitle(), 64);
+    QCOMPARE(Details, QString());
 }
 
 void TstQtInteraction::passwordPrompt_data()
