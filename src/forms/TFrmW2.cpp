@@ -25,6 +25,7 @@
 #include "TaxFormsProject.h"
 #include "W2Amounts.h"
 #include "W2Checks.h"
+#include "W2ControlFields.h"
 #include "W2EntryChars.h"
 
 #include <QApplication>
@@ -81,11 +82,16 @@ void TFrmW2::CreateEmployerBlock()
     FCanvas->Place(W3Boxe, 0.0278, 0.5, 4.0583);
 }
 
+TDollarEdit *TFrmW2::AddW2Amount(const char *Name, const QString &AccessibleName)
+{
+    return AddAmount(Name, AccessibleName, W2EntryChars::AmountDigits(FieldOfW2Control(QLatin1String(Name))));
+}
+
 void TFrmW2::CreateAmounts()
 {
-    Amount1 = AddAmount("Amount1", QStringLiteral("Box 1 Wages, tips, other compensation"), 9);
+    Amount1 = AddW2Amount("Amount1", QStringLiteral("Box 1 Wages, tips, other compensation"));
     FCanvas->Place(Amount1, 4.1139, 0.5, 1.6722);
-    Amount2 = AddAmount("Amount2", QStringLiteral("Box 2 Federal income tax withheld"), 9);
+    Amount2 = AddW2Amount("Amount2", QStringLiteral("Box 2 Federal income tax withheld"));
     FCanvas->Place(Amount2, 5.8139, 0.5, 1.6583);
     const char *EmployerNames[] = { "W3Boxf_a", "W3Boxf_b", "W3Boxg_a", "W3Boxg_b" };
     TCustomEdit **EmployerFields[] = { &W3Boxf_a, &W3Boxf_b, &W3Boxg_a, &W3Boxg_b };
@@ -94,18 +100,18 @@ void TFrmW2::CreateAmounts()
             QStringLiteral("Box c Employer's name, address, and ZIP code, line %1").arg(I + 1));
         FCanvas->Place(*EmployerFields[I], 0.0278, 0.8333 + I * Line, 4.0583);
     }
-    Amount3 = AddAmount("Amount3", QStringLiteral("Box 3 Social security wages"), 9);
+    Amount3 = AddW2Amount("Amount3", QStringLiteral("Box 3 Social security wages"));
     Amount3->setToolTip(QStringLiteral("Enter total Social security wages without regard to tips."));
     FCanvas->Place(Amount3, 4.1139, 0.8333, 1.6722);
-    Amount4 = AddAmount("Amount4", QStringLiteral("Box 4 Social security tax withheld"), 9);
+    Amount4 = AddW2Amount("Amount4", QStringLiteral("Box 4 Social security tax withheld"));
     FCanvas->Place(Amount4, 5.8139, 0.8333, 1.6583);
-    Amount5 = AddAmount("Amount5", QStringLiteral("Box 5 Medicare wages and tips"), 9);
+    Amount5 = AddW2Amount("Amount5", QStringLiteral("Box 5 Medicare wages and tips"));
     FCanvas->Place(Amount5, 4.1139, 1.1667, 1.6722);
-    Amount6 = AddAmount("Amount6", QStringLiteral("Box 6 Medicare tax withheld"), 9);
+    Amount6 = AddW2Amount("Amount6", QStringLiteral("Box 6 Medicare tax withheld"));
     FCanvas->Place(Amount6, 5.8139, 1.1667, 1.6583);
-    Amount7 = AddAmount("Amount7", QStringLiteral("Box 7 Social security tips"), 9);
+    Amount7 = AddW2Amount("Amount7", QStringLiteral("Box 7 Social security tips"));
     FCanvas->Place(Amount7, 4.1139, 1.5, 1.6722);
-    Amount8 = AddAmount("Amount8", QStringLiteral("Box 8 Allocated tips"), 9);
+    Amount8 = AddW2Amount("Amount8", QStringLiteral("Box 8 Allocated tips"));
     FCanvas->Place(Amount8, 5.8139, 1.5, 1.6583);
     for (TCustomEdit *Employer : { W3Boxe, W3Boxf_a, W3Boxf_b, W3Boxg_a, W3Boxg_b }) {
         Employer->setReadOnly(true);
@@ -120,7 +126,7 @@ void TFrmW2::CreateEmployee()
     Boxd->SetValidChars(W2EntryChars::ControlNumber);
     Boxd->setMaxLength(10);
     FCanvas->Place(Boxd, 0.0278, 1.8333, 4.0583);
-    Amount10 = AddAmount("Amount10", QStringLiteral("Box 10 Dependent care benefits"), 9);
+    Amount10 = AddW2Amount("Amount10", QStringLiteral("Box 10 Dependent care benefits"));
     FCanvas->Place(Amount10, 5.8139, 1.8333, 1.6583);
     Boxe_a = AddField<TCustomEdit>("Boxe_a", QStringLiteral("Box e Employee's first name and initial"));
     Boxe_a->setMaxLength(15);
@@ -144,7 +150,7 @@ void TFrmW2::CreateEmployee()
     Boxf_d->SetValidChars(W2EntryChars::ZipCode);
     Boxf_d->setMaxLength(10);
     FCanvas->Place(Boxf_d, 2.8, 2.75, 1.0);
-    Amount11 = AddAmount("Amount11", QStringLiteral("Box 11 Nonqualified plans"), 9);
+    Amount11 = AddW2Amount("Amount11", QStringLiteral("Box 11 Nonqualified plans"));
     FCanvas->Place(Amount11, 4.1139, 2.1667, 1.6722);
 }
 
@@ -164,7 +170,7 @@ void TFrmW2::CreateBox12To14()
         Code->setToolTip(QStringLiteral("Double-click for the list of codes"));
         FCanvas->Place(Code, 5.9278, 2.1667 + I * 2 * Line, 0.3583);
         *Codes[I] = Code;
-        *Amounts[I] = AddAmount(AmountNames[I], QStringLiteral("Box 12%1 amount").arg(Letter), 6);
+        *Amounts[I] = AddW2Amount(AmountNames[I], QStringLiteral("Box 12%1 amount").arg(Letter));
         FCanvas->Place(*Amounts[I], 6.3139, 2.1667 + I * 2 * Line, 1.1583);
     }
     const char *CheckNames[] = { "Box13a", "Box13b", "Box13c" };
@@ -185,7 +191,7 @@ void TFrmW2::CreateBox12To14()
             = AddField<TCustomEdit>(DescNames[I], QStringLiteral("Box 14 Other, description %1").arg(I + 1));
         (*Descs[I])->setMaxLength(8);
         FCanvas->Place(*Descs[I], 4.1139, 2.8333 + I * Line, 0.75);
-        *Amts[I] = AddAmount(AmtNames[I], QStringLiteral("Box 14 Other, amount %1").arg(I + 1), 6);
+        *Amts[I] = AddW2Amount(AmtNames[I], QStringLiteral("Box 14 Other, amount %1").arg(I + 1));
         FCanvas->Place(*Amts[I], 4.8889, 2.8333 + I * Line, 0.8972);
     }
 }
@@ -205,16 +211,14 @@ void TFrmW2::CreateStateLines()
         StateID->setMaxLength(12);
         FCanvas->Place(StateID, 0.4139, Y, 1.7722);
         auto *Wages16
-            = AddAmount(("Box16" + L).constData(), QStringLiteral("Box 16 State wages, tips, etc.") + Row, 9);
+            = AddW2Amount(("Box16" + L).constData(), QStringLiteral("Box 16 State wages, tips, etc.") + Row);
         FCanvas->Place(Wages16, 2.2139, Y, 1.1722);
-        auto *Tax17
-            = AddAmount(("Box17" + L).constData(), QStringLiteral("Box 17 State income tax") + Row, 6);
+        auto *Tax17 = AddW2Amount(("Box17" + L).constData(), QStringLiteral("Box 17 State income tax") + Row);
         FCanvas->Place(Tax17, 3.4139, Y, 1.0722);
         auto *Wages18
-            = AddAmount(("Box18" + L).constData(), QStringLiteral("Box 18 Local wages, tips, etc.") + Row, 9);
+            = AddW2Amount(("Box18" + L).constData(), QStringLiteral("Box 18 Local wages, tips, etc.") + Row);
         FCanvas->Place(Wages18, 4.5139, Y, 1.1722);
-        auto *Tax19
-            = AddAmount(("Box19" + L).constData(), QStringLiteral("Box 19 Local income tax") + Row, 6);
+        auto *Tax19 = AddW2Amount(("Box19" + L).constData(), QStringLiteral("Box 19 Local income tax") + Row);
         FCanvas->Place(Tax19, 5.7139, Y, 1.0722);
         auto *Locality
             = AddField<TCustomEdit>(("Box20" + L).constData(), QStringLiteral("Box 20 Locality name") + Row);

@@ -110,6 +110,8 @@ private:
     void CreateFields();
     void CreateEmployerBlock();
     void CreateAmounts();
+    // An amount box with as many dollar digits as its record field takes.
+    TDollarEdit *AddW2Amount(const char *Name, const QString &AccessibleName);
     void CreateEmployee();
     void CreateBox12To14();
     void CreateStateLines();

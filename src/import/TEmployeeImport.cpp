@@ -22,6 +22,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include <fcntl.h>
@@ -88,7 +89,15 @@ QString RefusedChar(const QString &Text, QLatin1String ValidChars)
     return QString();
 }
 
-bool ReadAmount(const QString &Cell, double &Value, QString &Message)
+// "999,999.99": the largest amount of Digits dollar digits.
+QString LargestAmountText(int Digits)
+{
+    return FormatAmount(std::pow(10.0, Digits) - 0.01, 2, false);
+}
+
+// Digits: the dollar digits the field's box takes in the W-2 window; a
+// larger amount is refused, never cut to fit.
+bool ReadAmount(const QString &Cell, int Digits, double &Value, QString &Message)
 {
     static const QRegularExpression Amount(
         QStringLiteral("^\\$?(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d*)?$|^\\$?\\.\\d+$"));
@@ -107,7 +116,11 @@ bool ReadAmount(const QString &Cell, double &Value, QString &Message)
     }
     // Rounded to cents as the amount field rounds what is typed into it.
     AmountEditText(Text, 2, Value);
-    Value = LimitAmount(Value);
+    if (Value >= std::pow(10.0, Digits)) {
+        Message = Quoted(Text)
+            + QStringLiteral(" is larger than the box takes (at most %1).").arg(LargestAmountText(Digits));
+        return false;
+    }
     return true;
 }
 
@@ -400,7 +413,7 @@ bool TEmployeeImport::PutValue(QByteArray &Record, int Field, const QString &Cel
     switch (Def.Type) {
     case TFieldType::Money: {
         double Value = 0;
-        if (!ReadAmount(Cell, Value, Message))
+        if (!ReadAmount(Cell, W2EntryChars::AmountDigits(QString::fromLatin1(Def.Name)), Value, Message))
             return false;
         WriteMoney(Record, Def, Value);
         return true;

@@ -53,6 +53,8 @@ private Q_SLOTS:
     void cleanup();
 
     void opensOnTheCurrentEmployee();
+    void amountBoxesTakeTheirDollarDigits_data();
+    void amountBoxesTakeTheirDollarDigits();
     void derivedAmounts_data();
     void derivedAmounts();
     void tipsAreTakenOutOfBox3();
@@ -131,6 +133,29 @@ void TstFrmW2::opensOnTheCurrentEmployee()
     QCOMPARE(W->EmployeeCount, 2);
     QCOMPARE(W->FW2Checked, (QList<bool> { true, false }));
     QCOMPARE(FocusName(), QStringLiteral("Boxa"));
+}
+
+void TstFrmW2::amountBoxesTakeTheirDollarDigits_data()
+{
+    QTest::addColumn<QString>("Control");
+    QTest::addColumn<int>("Digits");
+    for (const char *Wide : { "Amount1", "Amount2", "Amount3", "Amount4", "Amount5", "Amount6", "Amount7",
+             "Amount8", "Amount10", "Amount11", "Box16a", "Box16b", "Box18a", "Box18b" })
+        QTest::newRow(Wide) << QString::fromLatin1(Wide) << 9;
+    for (const char *Narrow : { "Box12Amt_a", "Box12Amt_b", "Box12Amt_c", "Box12Amt_d", "Box14Amt_a",
+             "Box14Amt_b", "Box14Amt_c", "Box17a", "Box17b", "Box19a", "Box19b" })
+        QTest::newRow(Narrow) << QString::fromLatin1(Narrow) << 6;
+}
+
+// The import holds amounts to the same widths (TEmployeeImport).
+void TstFrmW2::amountBoxesTakeTheirDollarDigits()
+{
+    QFETCH(QString, Control);
+    QFETCH(int, Digits);
+    OpenNames({ QStringLiteral("Ann Lee") });
+    auto *Amount = W->findChild<TDollarEdit *>(Control);
+    QVERIFY(Amount);
+    QCOMPARE(Amount->DollarDigits(), Digits);
 }
 
 void TstFrmW2::derivedAmounts_data()

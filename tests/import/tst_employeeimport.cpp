@@ -163,6 +163,9 @@ void TstEmployeeImport::valueForms_data()
                                                << "06355";
     QTest::newRow("state in lower case") << QByteArray("State") << QByteArray("il") << "State"
                                          << "IL";
+    QTest::newRow("largest box 17 amount")
+        << QByteArray("Box17StateTax_a") << QByteArray("999999.99") << "Box17StateTax_a"
+        << "999999.99";
     QTest::newRow("plain amount") << QByteArray("Box2FedIncomeTax") << QByteArray("1234.56")
                                   << "Box2FedIncomeTax"
                                   << "1234.56";
@@ -247,6 +250,15 @@ void TstEmployeeImport::refusedValues_data()
     QTest::newRow("amount in brackets")
         << QByteArray("Box2FedIncomeTax") << QByteArray("(5.00)")
         << "row 2, Box2FedIncomeTax: \"(5.00)\" is negative; no amount of a W-2 is.";
+    QTest::newRow("box 12 amount over six dollar digits")
+        << QByteArray("Box12Amt_a") << QByteArray("1000000")
+        << "row 2, Box12Amt_a: \"1000000\" is larger than the box takes (at most 999,999.99).";
+    QTest::newRow("box 19 amount rounded over six dollar digits")
+        << QByteArray("Box19LocalTax_b") << QByteArray("999999.995")
+        << "row 2, Box19LocalTax_b: \"999999.995\" is larger than the box takes (at most 999,999.99).";
+    QTest::newRow("box 1 amount over nine dollar digits")
+        << QByteArray("Box1Wages") << QByteArray("\"$1,000,000,000.00\"")
+        << "row 2, Box1Wages: \"$1,000,000,000.00\" is larger than the box takes (at most 999,999,999.99).";
     QTest::newRow("not an amount")
         << QByteArray("Box2FedIncomeTax") << QByteArray("12abc")
         << "row 2, Box2FedIncomeTax: \"12abc\" is not an amount (1234.56, 1,234.56 or $1,234.56).";
