@@ -28,7 +28,10 @@ TEFW2Client ReadEFW2Client(TFrmDataModule &Data)
     return MakeEFW2Client(Data.CurrentEmployer, Records);
 }
 
+// A name from a damaged file may hold line breaks; in a message they would
+// make lines of their own that read as the program's.
 QString EmployeeDisplayName(const EmployeeRecord &Employee)
 {
-    return TrimText(TrimText(Employee.FirstName()) + QLatin1Char(' ') + TrimText(Employee.LastName()));
+    return EscapeControlChars(
+        TrimText(TrimText(Employee.FirstName()) + QLatin1Char(' ') + TrimText(Employee.LastName())));
 }

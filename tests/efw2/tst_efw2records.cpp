@@ -1050,6 +1050,13 @@ void TstEFW2Records::codeIIIsNamedAsLeftOut()
     E.SetBox12Amt_a(0.004);
     E.SetBox12Amt_c(0.0);
     QVERIFY(CheckEFW2Limits(MakeEFW2Client(Employer(), { E })).isEmpty());
+
+    // A line break in a name from a damaged file stays inside its line.
+    E.SetBox12Amt_a(10.00);
+    E.SetLastName(QStringLiteral("Sm\nError: x"));
+    const QString Text = CheckEFW2Limits(MakeEFW2Client(Employer(), { E })).value(0).Text();
+    QVERIFY2(Text.startsWith(QStringLiteral("Notice: employee record 1 (John Sm\\x0aError: x, ")),
+        qPrintable(Text));
 }
 
 QMRK_TEST_MAIN(TstEFW2Records)
