@@ -138,6 +138,16 @@ bool TWebUpdate::DownloadFile(const QUrl &URL, const QString &LocalFile)
 
 bool TWebUpdate::CheckForUpdate()
 {
+    // Both downloads are kept beside the program. A folder that cannot take
+    // them (an installed, read-only one) says so, rather than blaming the
+    // server.
+    {
+        QSaveFile Probe(VersionFilePath());
+        if (!Probe.open(QIODevice::WriteOnly))
+            throw EDownloadException(QStringLiteral("Unable to download update: %1 cannot be written (%2).")
+                                         .arg(TAppGlobals::Instance().ProgramDir, Probe.errorString()));
+        Probe.cancelWriting();
+    }
     if (!DownloadFile(ServerFile(QStringLiteral("update.txt")), VersionFilePath()))
         throw EDownloadException(QStringLiteral("Unable to contact server."));
     const double Current = VersionText().toDouble();

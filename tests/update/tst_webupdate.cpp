@@ -111,6 +111,7 @@ private Q_SLOTS:
     void setupProgramNotAsTheVersionFileSays_data();
     void setupProgramNotAsTheVersionFileSays();
     void unreachableServer();
+    void programFolderThatCannotBeWritten();
     void certificateOfAnotherAuthorityIsRefused_data();
     void certificateOfAnotherAuthorityIsRefused();
     void noConnectionDetectedAsksFirst_data();
@@ -363,6 +364,33 @@ void TstWebUpdate::unreachableServer()
     QVERIFY(!Person->WaitMessageShown());
     QCOMPARE(Person->WaitCursorDepth(), 0);
     QVERIFY(ProgramFiles().isEmpty());
+    QVERIFY(Main->isVisible());
+}
+
+// The downloads are kept beside the program: a folder that cannot take
+// them is named before the server is asked anything.
+void TstWebUpdate::programFolderThatCannotBeWritten()
+{
+    const QString InTheWay = Dir->filePath(QStringLiteral("file"));
+    QFile Blocker(InTheWay);
+    QVERIFY(Blocker.open(QIODevice::WriteOnly));
+    Blocker.close();
+    const QString Folder = InTheWay + QStringLiteral("/prog/");
+    TAppGlobals::Instance().ProgramDir = Folder;
+    TDesktop::SetProgramDirForTest(Folder);
+    StartMain();
+    TAppGlobals::Instance().ProgramDir = Folder;
+    Main->MnuWebUpdate->trigger();
+    const QStringList Texts = Person->MessageTexts();
+    QCOMPARE(Texts.size(), 1);
+    QVERIFY2(Texts.first().startsWith(
+                 QStringLiteral("Unable to download update: %1 cannot be written (").arg(Folder)),
+        qPrintable(Texts.first()));
+    QCOMPARE(MessageFlags(), QList<int>({ 16 }));
+    QVERIFY(Server->Requests().isEmpty());
+    QVERIFY(Started.isEmpty());
+    QCOMPARE(Person->WaitCursorDepth(), 0);
+    QVERIFY(!Person->WaitMessageShown());
     QVERIFY(Main->isVisible());
 }
 
