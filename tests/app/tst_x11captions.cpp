@@ -116,19 +116,21 @@ void TstX11Captions::mainWindowCaption()
     Program.start(ProgramPath, Arguments);
     QVERIFY(Program.waitForStarted());
 
-    QStringList Names;
+    QStringList All, Names;
     QElapsedTimer Waited;
     Waited.start();
     // The caption changes once the company is open: wait for the last one.
     while (Waited.elapsed() < 30000) {
-        Names = WindowNames(FDisplay).filter(QStringLiteral("Version"));
+        All = WindowNames(FDisplay);
+        Names = All.filter(QStringLiteral("Version"));
         if (Names == QStringList { Caption })
             break;
         QTest::qWait(100);
     }
     Program.kill();
     Program.waitForFinished(5000);
-    QCOMPARE(Names, QStringList { Caption });
+    // Every window name the server had, should one be missing or doubled.
+    QVERIFY2(Names == QStringList { Caption }, qPrintable(All.join(QStringLiteral(" | "))));
 }
 
 QMRK_TEST_MAIN(TstX11Captions)
