@@ -100,14 +100,8 @@ def data(row):
     return float(row["data_x_in"]), float(row["data_y_in"]), float(row["data_w_in"]), float(row["data_h_in"])
 
 
-W2_CAPTIONS = {
-    "a": "a  Employee's social security number",
-    "b": "b  Employer identification number (EIN)",
-    "c": "c  Employer's name, address, and ZIP code",
-    "d": "d  Control number",
-    "e_first": "e  Employee's first name and initial",
-    "e_last": "Last name",
-    "e_suffix": "Suff.",
+# Boxes 1 to 11 carry the same captions on the W-2 and the W-3.
+AMOUNT_BOX_CAPTIONS = {
     "1": "1  Wages, tips, other compensation",
     "2": "2  Federal income tax withheld",
     "3": "3  Social security wages",
@@ -119,6 +113,17 @@ W2_CAPTIONS = {
     "9": "9",
     "10": "10  Dependent care benefits",
     "11": "11  Nonqualified plans",
+}
+
+W2_CAPTIONS = {
+    "a": "a  Employee's social security number",
+    "b": "b  Employer identification number (EIN)",
+    "c": "c  Employer's name, address, and ZIP code",
+    "d": "d  Control number",
+    "e_first": "e  Employee's first name and initial",
+    "e_last": "Last name",
+    "e_suffix": "Suff.",
+    **AMOUNT_BOX_CAPTIONS,
     "12a": "12a  See instructions for box 12",
     "12b": "12b",
     "12c": "12c",
@@ -314,17 +319,7 @@ W3_CAPTIONS = {
     "17": "17  State income tax",
     "contact": "Employer's contact person",
     "fax": "Employer's fax number",
-    "1": "1  Wages, tips, other compensation",
-    "2": "2  Federal income tax withheld",
-    "3": "3  Social security wages",
-    "4": "4  Social security tax withheld",
-    "5": "5  Medicare wages and tips",
-    "6": "6  Medicare tax withheld",
-    "7": "7  Social security tips",
-    "8": "8  Allocated tips",
-    "9": "9",
-    "10": "10  Dependent care benefits",
-    "11": "11  Nonqualified plans",
+    **AMOUNT_BOX_CAPTIONS,
     "12a": "12a  Deferred compensation",
     "13": "13  For third-party sick pay use only",
     "12b": "12b",

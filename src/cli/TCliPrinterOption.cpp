@@ -6,7 +6,6 @@
 #include "TAppGlobals.h"
 #include "TAppRegistry.h"
 #include "TPrinterCatalog.h"
-#include "TPrinterSettings.h"
 #include "TPrinterSetup.h"
 #include "TRvSystem.h"
 #include "TextUtils.h"
@@ -58,10 +57,7 @@ void TCliPrinterOption::UseProgramSettings()
 
 QString TCliPrinterOption::StoredPrinter() const
 {
-    TAppGlobals &Globals = TAppGlobals::Instance();
-    if (Globals.AppRegistry)
-        Globals.PrinterSettings.LoadFromFile(*Globals.AppRegistry, TPrinterSettings::StoredKey());
-    return TrimText(Globals.PrinterSettings.Name);
+    return TrimText(TPrinterSetup::LoadStored().Name);
 }
 
 QString TCliPrinterOption::Printer() const

@@ -22,10 +22,10 @@ QString Line(const TTransferOutcome &Outcome)
     const QString W2 = Outcome.NewW2File;
     switch (Outcome.Kind) {
     case TTransferOutcome::TKind::Transferred:
-        return QStringLiteral("%1: transferred to %2 and %3 (%4 employee record%5)")
-            .arg(Outcome.Name, W3FileFor(W2), QFileInfo(W2).fileName())
-            .arg(Outcome.Employees)
-            .arg(Outcome.Employees == 1 ? "" : "s");
+        return QStringLiteral("%1: transferred to %2 and %3 (%4)")
+            .arg(Outcome.Name, W3FileFor(W2), QFileInfo(W2).fileName(),
+                CountText(Outcome.Employees, QStringLiteral("employee record"),
+                    QStringLiteral("employee records")));
     case TTransferOutcome::TKind::Skipped:
         return QStringLiteral("%1: skipped, %2 already exists (--overwrite replaces it)")
             .arg(Outcome.Name, QFileInfo::exists(W3FileFor(W2)) ? W3FileFor(W2) : W2);
@@ -112,7 +112,8 @@ int TCliTransfer::Run(const QStringList &Args)
         FOut << EscapeControlChars(Line(Outcome)) << "\n";
         FOut.flush();
     });
-    FOut << Transferred << (Transferred == 1 ? " company" : " companies") << " transferred\n";
+    FOut << CountText(Transferred, QStringLiteral("company"), QStringLiteral("companies"))
+         << " transferred\n";
     return AnyFailed ? 1 : 0;
 }
 

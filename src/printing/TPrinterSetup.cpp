@@ -20,14 +20,6 @@ QString &Override()
     return Name;
 }
 
-TPrinterSettings &LoadStored()
-{
-    TAppGlobals &Globals = TAppGlobals::Instance();
-    if (Globals.AppRegistry)
-        Globals.PrinterSettings.LoadFromFile(*Globals.AppRegistry, TPrinterSettings::StoredKey());
-    return Globals.PrinterSettings;
-}
-
 // Never prints silently somewhere else: the person says whether the default
 // printer will do.
 void ConfirmMissingPrinter(const QString &Name)
@@ -84,6 +76,14 @@ void TPrinterSetup::BeforePrint(const TRvSystem &System, TBaseReport &Output, TR
     SetPrinterSetup(Output, System.Destination() != TReportDest::File);
     if (Forms)
         SetFormPrinting(*Forms, TAppGlobals::Instance().PrinterSettings);
+}
+
+TPrinterSettings &TPrinterSetup::LoadStored()
+{
+    TAppGlobals &Globals = TAppGlobals::Instance();
+    if (Globals.AppRegistry)
+        Globals.PrinterSettings.LoadFromFile(*Globals.AppRegistry, TPrinterSettings::StoredKey());
+    return Globals.PrinterSettings;
 }
 
 void TPrinterSetup::SetPrinterSetup(TBaseReport &Output, bool OnPaper)

@@ -18,6 +18,10 @@ public:
     // (the labels) pass no project and are not moved.
     static void BeforePrint(const TRvSystem &System, TBaseReport &Output, TRvProject *Forms);
 
+    // The stored settings read into the program's record (not cleared
+    // first), when the program has its settings store.
+    static TPrinterSettings &LoadStored();
+
     // Reads the stored settings into the program's record (not cleared
     // first) and, when they name a printer, selects it, the paper, the source,
     // the orientation, collation and two-sided printing where the printer

@@ -243,8 +243,8 @@ void TFrmTransfer::BtnOkClick()
 QString TFrmTransfer::SelectionText() const
 {
     const qsizetype Selected = FileListBox->selectedItems().size();
-    return Selected == 1 ? QStringLiteral(" 1 file selected")
-                         : QStringLiteral(" %1 files selected").arg(Selected);
+    return QLatin1Char(' ') + CountText(Selected, QStringLiteral("file"), QStringLiteral("files"))
+        + QStringLiteral(" selected");
 }
 
 void TFrmTransfer::FileListBoxSelectionChange()
@@ -322,10 +322,9 @@ void TFrmTransfer::TransferSelected()
 
 void TFrmTransfer::ShowTransferred(int Transferred)
 {
-    StatusText->setText(StatusText->text()
-        + (Transferred == 1 ? QStringLiteral(" - %1 file transferred")
-                            : QStringLiteral(" - %1 files transferred"))
-              .arg(Transferred));
+    StatusText->setText(StatusText->text() + QStringLiteral(" - ")
+        + CountText(Transferred, QStringLiteral("file"), QStringLiteral("files"))
+        + QStringLiteral(" transferred"));
 }
 
 void TFrmTransfer::BtnHelpClick()
